@@ -1,0 +1,66 @@
+// The main window's behaviour: its game state, its controls as records, and the
+// event handlers that work on both. Nothing here knows which toolkit draws it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "dice/random_source.h"
+#include "game/game_state.h"
+#include "ui/form.h"
+
+namespace quorbel {
+
+// What the window needs from the toolkit beyond its controls.
+struct Services {
+    std::function<void(const std::string& text)> showMessage;  // modal, one OK button
+    std::function<void()> exitProgram;
+};
+
+class Quorbel {
+public:
+    Quorbel(RandomSource& random, Services services);
+
+    GameState state;
+    Form form = Form::design();
+
+    // Events.
+    void Form_Load();
+    void Form_MouseDown(int button, int shift, float x, float y);
+    void press_Click();
+    void hold_Click(int index);
+    void numbers_Click(int index);
+    void thpair_Click();
+    void thrkind_Click();
+    void ttkind_Click();
+    void frkind_Click();
+    void fvkind_Click();
+    void sstr_Click();
+    void lstr_Click();
+    void gstr_Click();
+    void sxkind_Click();
+    void chance_Click();
+    void restart_Click();
+    void exitgame_Click();
+
+    // A click on any control, routed to its handler; controls without one ignore it.
+    void click(ControlId id);
+
+    // The window's own procedures.
+    void loadlabels();
+    void loadimages();
+    void pv(int i, int q);
+    void finchg();
+    void endturn();
+    void endgame();
+
+    bool isOver() const { return form.restart.visible; }
+
+private:
+    void claim(int category);
+
+    RandomSource& random_;
+    Services services_;
+};
+
+}  // namespace quorbel

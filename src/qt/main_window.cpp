@@ -1,0 +1,129 @@
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "qt/look.h"
+#include "qt/widgets.h"
+
+namespace quorbel::qt {
+
+namespace {
+
+void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::All, role, toQColor(color));  // disabled labels keep their colours
+    widget->setPalette(palette);
+}
+
+void setCaption(QWidget* widget, const std::string& caption) {
+    const QString text = QString::fromStdString(caption);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->setText(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RandomSource& random, std::function<void()> onExit)
+    : game_(random, Services{
+                        .showMessage = [this](const std::string& text) { showMessage(text); },
+                        .exitProgram = onExit ? std::move(onExit) : [] { QApplication::quit(); },
+                    }),
+      holdPicture_(QStringLiteral(":/hold.bmp")) {
+    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setAutoFillBackground(true);
+    setColor(this, QPalette::Window, kWindowColor);
+    game_.Form_Load();
+    build();
+    mirror();
+}
+
+void MainWindow::build() {
+    game_.form.forEachControl([this](const Control& control) {
+        QWidget* widget = nullptr;
+        const ControlId id = control.id;
+        switch (control.kind) {
+            case ControlKind::Label:
+            case ControlKind::Picture: {
+                auto* label = new ClickableLabel(this);
+                if (control.kind == ControlKind::Picture) label->setPixmap(holdPicture_);
+                connect(label, &ClickableLabel::clicked, this, [this, id] { handle(id); });
+                widget = label;
+                break;
+            }
+            case ControlKind::PushButton: {
+                auto* button = new QPushButton(this);
+                connect(button, &QPushButton::clicked, this, [this, id] { handle(id); });
+                widget = button;
+                break;
+            }
+            case ControlKind::DieSquare: widget = new Shape(Shape::Form::RoundedSquare, this); break;
+            case ControlKind::Pip: widget = new Shape(Shape::Form::Circle, this); break;
+        }
+        bindings_.push_back({widget, std::nullopt});
+    });
+}
+
+void MainWindow::mirror() {
+    std::size_t i = 0;
+    game_.form.forEachControl([&](const Control& control) {
+        Binding& binding = bindings_[i++];
+        QWidget* widget = binding.widget;
+        const bool fresh = !binding.shown;
+        if (!fresh && *binding.shown == control) return;
+        const auto changed = [&](auto field) {
+            return fresh || (*binding.shown).*field != control.*field;
+        };
+        if (changed(&Control::geometry)) {
+            const Geometry& g = control.geometry;
+            widget->setGeometry(g.left, g.top, g.width, g.height);
+        }
+        if (changed(&Control::caption)) setCaption(widget, control.caption);
+        if (changed(&Control::font) && !control.font.family.empty())
+            widget->setFont(toQFont(control.font));
+        // Buttons keep the toolkit's text colours, so a disabled Roll looks disabled.
+        if (changed(&Control::foreColor) && control.kind != ControlKind::PushButton)
+            setColor(widget, QPalette::WindowText, control.foreColor);
+        if (changed(&Control::backColor) && control.backColor)
+            setColor(widget, QPalette::Window, *control.backColor);
+        if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
+        if (changed(&Control::visible)) widget->setVisible(control.visible);
+        binding.shown = control;
+    });
+}
+
+QWidget* MainWindow::widgetFor(ControlId id) const {
+    std::size_t i = 0;
+    QWidget* found = nullptr;
+    game_.form.forEachControl([&](const Control& control) {
+        if (control.id == id) found = bindings_[i].widget;
+        ++i;
+    });
+    return found;
+}
+
+void MainWindow::handle(ControlId id) {
+    game_.click(id);
+    mirror();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    game_.Form_MouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
+                         static_cast<float>(at.x()), static_cast<float>(at.y()));
+    mirror();
+}
+
+void MainWindow::showMessage(const std::string& text) {
+    mirror();  // the sheet shows its final state behind the message
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+}  // namespace quorbel::qt

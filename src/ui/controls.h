@@ -1,0 +1,110 @@
+// The window's controls as plain data: what each one shows, where, and whether it
+// is visible and enabled. The game changes these records; the toolkit layer only
+// mirrors them onto real widgets.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorbel {
+
+// Colours are kept as 0x00BBGGRR, the way the design tables write them.
+using Color = std::uint32_t;
+
+inline constexpr Color kBlack = 0x00000000;
+inline constexpr Color kBlue = 0x00FF0000;  // the text colour of a closed category
+inline constexpr Color kRed = 0x000000FF;
+inline constexpr Color kYellow = 0x0000FFFF;
+inline constexpr Color kGreen = 0x0000FF00;
+inline constexpr Color kDarkGreen = 0x0000C000;
+inline constexpr Color kDarkRed = 0x000000C0;
+inline constexpr Color kLightGreen = 0x0080FF80;
+inline constexpr Color kLightRed = 0x008080FF;
+inline constexpr Color kLightCyan = 0x00FFFF80;
+
+struct Font {
+    std::string_view family;
+    double points = 0;  // design points at 96 dpi
+    bool bold = false;
+    bool operator==(const Font&) const = default;
+};
+
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Geometry&) const = default;
+    // Exclusive bounds: a point on the edge is not inside.
+    bool strictlyContains(double x, double y) const {
+        return x > left && x < left + width && y > top && y < top + height;
+    }
+};
+
+enum class ControlKind { Label, PushButton, Picture, DieSquare, Pip };
+
+// Every control of the window, by the name its handlers use. Arrays carry an index.
+enum class ControlName {
+    upscores, lwscores, numbers, thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr,
+    sxkind, chance, totu, totl, tott, press, restart, exitgame, Rect, hold, pip
+};
+
+struct ControlId {
+    ControlName name{};
+    int index = 0;  // 0 for a control that is not in an array
+    bool operator==(const ControlId&) const = default;
+};
+
+struct Control {
+    ControlId id;
+    ControlKind kind = ControlKind::Label;
+    std::string caption;
+    Color foreColor = kBlack;
+    std::optional<Color> backColor;  // none: the toolkit's own
+    Font font;
+    Geometry geometry;
+    bool visible = true;
+    bool enabled = true;
+    bool operator==(const Control&) const = default;
+};
+
+// A control array indexed from its lowest element, as the handlers address it:
+// numbers(3), pip(42). New elements are copies of the lowest one and start hidden.
+class ControlArray {
+public:
+    explicit ControlArray(Control lowest) : lowest_(lowest.id.index) {
+        items_.push_back(std::move(lowest));
+    }
+
+    Control& operator()(int index) { return items_.at(static_cast<std::size_t>(index - lowest_)); }
+    const Control& operator()(int index) const {
+        return items_.at(static_cast<std::size_t>(index - lowest_));
+    }
+
+    // Elements are created in index order, each one past the last.
+    Control& create() {
+        Control copy = items_.front();
+        copy.id.index = upper() + 1;
+        copy.visible = false;
+        items_.push_back(std::move(copy));
+        return items_.back();
+    }
+
+    int lower() const { return lowest_; }
+    int upper() const { return lowest_ + static_cast<int>(items_.size()) - 1; }
+    int count() const { return static_cast<int>(items_.size()); }
+
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    int lowest_;
+    std::vector<Control> items_;
+};
+
+}  // namespace quorbel
