@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing Quorbel need on Debian 12.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-liberation
+  xvfb xdotool imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
