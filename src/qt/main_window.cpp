@@ -58,6 +58,7 @@ void MainWindow::build() {
             }
             case ControlKind::PushButton: {
                 auto* button = new QPushButton(this);
+                button->setAutoDefault(true);  // Enter, like Space, clicks the focused button
                 connect(button, &QPushButton::clicked, this, [this, id] { handle(id); });
                 widget = button;
                 break;
