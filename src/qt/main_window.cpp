@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -118,6 +119,12 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     game_.Form_MouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
                          static_cast<float>(at.x()), static_cast<float>(at.y()));
     mirror();
+}
+
+// Closing the window by its frame ends the program, as Exit does.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    game_.exitgame_Click();
+    event->accept();
 }
 
 void MainWindow::showMessage(const std::string& text) {

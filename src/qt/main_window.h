@@ -24,6 +24,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Binding {
