@@ -1,0 +1,25 @@
+#include "allocations.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::size_t allocations = 0;  // the benchmarks run on one thread
+}
+
+// Array, nothrow and sized forms all end up in these two.
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+std::size_t quorbel::bench::allocationCount() {
+    return allocations;
+}

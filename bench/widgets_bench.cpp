@@ -1,0 +1,326 @@
+// The real window, offscreen: how long the widgets take to follow the game, and how
+// many of them a click touches.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "game/rules.h"
+#include "qt/main_window.h"
+#include "script.h"
+
+namespace quorbel::bench {
+namespace {
+
+using qt::MainWindow;
+
+QPushButton* button(MainWindow& window, ControlId id) {
+    return static_cast<QPushButton*>(window.widgetFor(id));
+}
+
+// A left click as the mouse makes it: press and release in the middle of the widget.
+void clickWidget(QWidget* widget) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Plays through the widgets, as the mouse would.
+struct WidgetPlayer {
+    MainWindow& window;
+    void roll() { button(window, kRoll)->click(); }
+    void press(int die) {
+        const Point p = dieCentre(die);
+        const QPointF at(p.x, p.y);
+        QMouseEvent event(QEvent::MouseButtonPress, at, window.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    }
+    void claim(ControlId id) { clickWidget(window.widgetFor(id)); }
+};
+
+// Answers the end-of-game message as soon as it shows, while it is installed.
+class MessageAnswerer : public QObject {
+  public:
+    MessageAnswerer() { qApp->installEventFilter(this); }
+    ~MessageAnswerer() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
+        return false;
+    }
+};
+
+// Which widgets an action touches: those that get a change event, and the labels and
+// buttons whose text changes (setText sends no event of its own).
+class TouchCounter : public QObject {
+  public:
+    struct Result {
+        int recordsChanged = 0;
+        int widgetsTouched = 0;
+        int touchedButUnchanged = 0;  // widgets touched whose record did not change
+    };
+
+    template <class Action>
+    static Result count(MainWindow& window, Action&& action) {
+        std::vector<Control> before;
+        std::vector<QString> textsBefore;
+        window.game().form.forEachControl([&](const Control& c) {
+            before.push_back(c);
+            textsBefore.push_back(textOf(window.widgetFor(c.id)));
+        });
+        TouchCounter counter;
+        qApp->installEventFilter(&counter);
+        action();
+        qApp->removeEventFilter(&counter);
+
+        std::set<const QObject*> changed;
+        std::size_t i = 0;
+        window.game().form.forEachControl([&](const Control& c) {
+            QWidget* widget = window.widgetFor(c.id);
+            if (!(c == before[i])) changed.insert(widget);
+            if (textOf(widget) != textsBefore[i]) counter.touched_.insert(widget);
+            ++i;
+        });
+        Result result;
+        result.recordsChanged = static_cast<int>(changed.size());
+        result.widgetsTouched = static_cast<int>(counter.touched_.size());
+        for (const QObject* widget : counter.touched_)
+            if (!changed.contains(widget)) ++result.touchedButUnchanged;
+        return result;
+    }
+
+    static void report(benchmark::State& state, const Result& r) {
+        state.counters["records_changed"] = r.recordsChanged;
+        state.counters["widgets_touched"] = r.widgetsTouched;
+        state.counters["touched_unchanged"] = r.touchedButUnchanged;
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Show:
+            case QEvent::Hide:
+            case QEvent::EnabledChange:
+            case QEvent::PaletteChange:
+            case QEvent::FontChange:
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (watched->isWidgetType()) touched_.insert(watched);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    static QString textOf(QWidget* widget) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+        if (auto* push = qobject_cast<QPushButton*>(widget)) return push->text();
+        return {};
+    }
+
+    std::set<const QObject*> touched_;
+};
+
+struct Window {
+    RepeatableRandom random;
+    MainWindow window{random, [] {}};
+    Window() {
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+// The constructor alone: records, widgets and the first mirror.
+void Build(benchmark::State& state) {
+    RepeatableRandom random;
+    for (auto _ : state) {
+        auto window = std::make_unique<MainWindow>(random, [] {});
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Built, shown and painted once: what stands between start-up and the first frame.
+void BuildShowPaint(benchmark::State& state) {
+    RepeatableRandom random;
+    for (auto _ : state) {
+        auto window = std::make_unique<MainWindow>(random, [] {});
+        window->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// A roll in the middle of a turn (one die held): the pips that change are the work.
+void Roll(benchmark::State& state, bool paint) {
+    Window w;
+    WidgetPlayer player{w.window};
+    player.roll();
+    player.press(2);
+    QApplication::processEvents();
+    TouchCounter::Result touches = TouchCounter::count(w.window, [&] {
+        w.window.game().state.rolls = 0;
+        player.roll();
+    });
+    QPushButton* roll = button(w.window, kRoll);
+    for (auto _ : state) {
+        w.window.game().state.rolls = 0;  // five rolls would disable Roll
+        roll->click();
+        if (paint) QApplication::processEvents();
+    }
+    TouchCounter::report(state, touches);
+}
+
+// The first roll of a turn also enables the sixteen labels and the six HOLD pictures.
+void FirstRoll(benchmark::State& state) {
+    Window w;
+    WidgetPlayer player{w.window};
+    QApplication::processEvents();
+    Quorbel& game = w.window.game();
+    const Form start = game.form;
+    const GameState startState = game.state;
+    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { player.roll(); });
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.form = start;
+        game.state = startState;
+        w.window.mirror();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        player.roll();
+    }
+    TouchCounter::report(state, touches);
+}
+
+// A click on a category label after two rolls, with the end of turn it brings.
+// Each pass starts from the same records, mirrored back outside the timing.
+void Claim(benchmark::State& state, ControlId id, Dice dice, bool paint) {
+    Window w;
+    WidgetPlayer player{w.window};
+    Quorbel& game = w.window.game();
+    player.roll();
+    player.press(1);
+    player.roll();
+    game.state.dice = dice;
+    w.window.mirror();
+    QApplication::processEvents();
+    const Form start = game.form;
+    const GameState startState = game.state;
+    QWidget* label = w.window.widgetFor(id);
+    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { clickWidget(label); });
+    if (game.form.find(id).foreColor != kBlue) {
+        state.SkipWithError("the click did not claim the category");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.form = start;
+        game.state = startState;
+        w.window.mirror();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        clickWidget(label);
+        if (paint) QApplication::processEvents();
+    }
+    TouchCounter::report(state, touches);
+}
+
+// Restart after a finished game: every control goes back to its start-up look.
+void Restart(benchmark::State& state, bool paint) {
+    Window w;
+    WidgetPlayer player{w.window};
+    const auto finishGame = [&] {
+        MessageAnswerer answerer;
+        playScriptedGame(player, w.window.game());
+        QApplication::processEvents();
+    };
+    finishGame();
+    QPushButton* restart = button(w.window, {ControlName::restart, 0});
+    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { restart->click(); });
+    for (auto _ : state) {
+        state.PauseTiming();
+        finishGame();
+        if (!w.window.game().isOver()) {
+            state.SkipWithError("the scripted game did not end");
+            return;
+        }
+        state.ResumeTiming();
+        restart->click();
+        if (paint) QApplication::processEvents();
+    }
+    TouchCounter::report(state, touches);
+}
+
+void registerAll() {
+    using enum ControlName;
+    const auto us = benchmark::kMicrosecond;
+    benchmark::RegisterBenchmark("Window/build", Build)->Unit(us);
+    benchmark::RegisterBenchmark("Window/build+show+paint", BuildShowPaint)->Unit(us);
+    benchmark::RegisterBenchmark("Roll/mirrored", Roll, false)->Unit(us);
+    benchmark::RegisterBenchmark("Roll/mirrored+painted", Roll, true)->Unit(us);
+    benchmark::RegisterBenchmark("Roll/first of a turn", FirstRoll)->Unit(us);
+    const Dice threes = {0, 3, 3, 3, 1, 2, 5};
+    const Dice noStraight = {0, 1, 1, 3, 4, 5, 6};
+    benchmark::RegisterBenchmark("Claim/thrkind mirrored", Claim, ControlId{thrkind, 0}, threes,
+                                 false)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("Claim/thrkind mirrored+painted", Claim, ControlId{thrkind, 0},
+                                 threes, true)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("Claim/Threes mirrored", Claim, ControlId{numbers, 3}, threes,
+                                 false)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("Claim/gstr closed with 0, mirrored", Claim, ControlId{gstr, 0},
+                                 noStraight, false)
+        ->Unit(us);
+    benchmark::RegisterBenchmark("Restart/mirrored", Restart, false)->Unit(us);
+    benchmark::RegisterBenchmark("Restart/mirrored+painted", Restart, true)->Unit(us);
+}
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform cannot fix a window's size, and says so for every window built.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    defaultHandler(type, context, message);
+}
+
+}  // namespace
+}  // namespace quorbel::bench
+
+int main(int argc, char** argv) {
+    quorbel::bench::defaultHandler = qInstallMessageHandler(quorbel::bench::quietHandler);
+    // Offscreen unless told otherwise: the figures should not depend on a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    quorbel::bench::registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
