@@ -1,0 +1,331 @@
+#include "walk.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace quorbel::robustness {
+
+namespace {
+
+constexpr std::array<const char*, 22> kNames = {
+    "upscores", "lwscores", "numbers",  "thpair", "thrkind", "ttkind", "frkind", "fvkind",
+    "sstr",     "lstr",     "gstr",     "sxkind", "chance",  "totu",   "totl",   "tott",
+    "press",    "restart",  "exitgame", "Rect",   "hold",    "pip"};
+
+std::string number(double value, int digits) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
+    return text;
+}
+
+// The category labels, the way the generator aims at them.
+constexpr std::array<ControlId, 16> kCategoryIds = {{
+    {ControlName::numbers, 1},
+    {ControlName::numbers, 2},
+    {ControlName::numbers, 3},
+    {ControlName::numbers, 4},
+    {ControlName::numbers, 5},
+    {ControlName::numbers, 6},
+    {ControlName::thpair, 0},
+    {ControlName::thrkind, 0},
+    {ControlName::ttkind, 0},
+    {ControlName::frkind, 0},
+    {ControlName::fvkind, 0},
+    {ControlName::sstr, 0},
+    {ControlName::lstr, 0},
+    {ControlName::gstr, 0},
+    {ControlName::sxkind, 0},
+    {ControlName::chance, 0},
+}};
+
+const Control& labelOf(const Form& form, ControlId id) {
+    switch (id.name) {
+        using enum ControlName;
+        case numbers:
+            return form.numbers(id.index);
+        case thpair:
+            return form.thpair;
+        case thrkind:
+            return form.thrkind;
+        case ttkind:
+            return form.ttkind;
+        case frkind:
+            return form.frkind;
+        case fvkind:
+            return form.fvkind;
+        case sstr:
+            return form.sstr;
+        case lstr:
+            return form.lstr;
+        case gstr:
+            return form.gstr;
+        case sxkind:
+            return form.sxkind;
+        default:
+            return form.chance;
+    }
+}
+
+std::string ruleOf(const std::string& violation) {
+    return violation.substr(0, violation.find(':'));
+}
+
+double uniform01(std::mt19937_64& engine) {
+    return static_cast<double>(engine() >> 11) * 0x1.0p-53;  // never 1.0
+}
+
+}  // namespace
+
+std::string nameOf(ControlId id) {
+    std::string name = kNames.at(static_cast<std::size_t>(id.name));
+    switch (id.name) {
+        case ControlName::numbers:
+        case ControlName::Rect:
+        case ControlName::hold:
+        case ControlName::pip:
+            return name + "(" + std::to_string(id.index) + ")";
+        default:
+            return name;
+    }
+}
+
+std::string describe(const Event& event) {
+    if (event.kind == Event::Kind::MouseDown)
+        return "mouse down, button " + std::to_string(event.button) + ", shift " +
+               std::to_string(event.shift) + ", at (" + number(event.x, 9) + ", " +
+               number(event.y, 9) + ")";
+    std::string text = "click " + nameOf(event.target);
+    if (event.target.name == ControlName::press) {
+        text += ", draws";
+        for (double r : event.draws) text += " " + number(r, 17);
+    }
+    return text;
+}
+
+const std::vector<ControlId>& allControls() {
+    static const std::vector<ControlId> ids = [] {
+        std::vector<ControlId> all;
+        freshGame().form.forEachControl([&](const Control& c) { all.push_back(c.id); });
+        return all;
+    }();
+    return ids;
+}
+
+double drawFor(int face, double within) {
+    const double r = (face - 1 + std::clamp(within, 0.0, 1.0)) / 6.0;
+    if (static_cast<int>(r * 6) + 1 == face && r < 1.0) return r;
+    return std::nextafter(face / 6.0, 0.0);  // the last draw that still gives the face
+}
+
+double StickyRandom::next() {
+    if (std::bernoulli_distribution(0.5)(engine_)) return last_;
+    last_ = uniform01(engine_);
+    return last_;
+}
+
+Session::Session() {
+    start();
+}
+
+void Session::start() {
+    Services services{
+        .showMessage =
+            [this](const std::string&) {
+                ++messages_;
+                // The rating comes last: the sheet is final and only Restart and Exit are left.
+                if (!game_->isOver())
+                    messageProblem_ = "message: rating shown while the game goes on";
+                else if (auto broken = firstViolation(*game_); !broken.empty())
+                    messageProblem_ = "message: rating shown over a broken sheet: " + broken;
+            },
+        .exitProgram = [this] { exitRequested_ = true; },
+    };
+    game_ = std::make_unique<Quorbel>(random_, std::move(services));
+    game_->Form_Load();
+    if (checker_) {
+        finishedGames_ += checker_->gamesCompleted();
+        restarts_ += checker_->restarts();
+        sixes_ += checker_->sixOfAKindScores();
+    }
+    checker_ = std::make_unique<InvariantChecker>(*game_);
+}
+
+std::string Session::apply(const Event& event) {
+    ++events_;
+    random_.use(event.draws);
+    if (event.kind == Event::Kind::Click)
+        game_->click(event.target);
+    else
+        game_->Form_MouseDown(event.button, event.shift, event.x, event.y);
+    std::string broken = std::move(messageProblem_);
+    messageProblem_.clear();
+    if (broken.empty()) broken = checker_->observe(*game_);
+    if (exitRequested_) {
+        exitRequested_ = false;
+        ++exits_;
+        start();
+        if (broken.empty()) broken = firstViolation(*game_);
+    }
+    return broken;
+}
+
+std::optional<Failure> replay(const std::vector<Event>& events) {
+    Session session;
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (std::string broken = session.apply(events[i]); !broken.empty())
+            return Failure{i, broken};
+    return std::nullopt;
+}
+
+std::vector<Event> shrink(std::vector<Event> events,
+                          const std::function<bool(const std::vector<Event>&)>& fails) {
+    std::size_t parts = 2;
+    while (events.size() >= 2) {
+        const std::size_t size = events.size();
+        const std::size_t chunk = (size + parts - 1) / parts;
+        bool reduced = false;
+        // First try each part alone, then the walk without each part.
+        for (int pass = 0; pass < 2 && !reduced; ++pass) {
+            for (std::size_t start = 0; start < size && !reduced; start += chunk) {
+                const std::size_t end = std::min(size, start + chunk);
+                std::vector<Event> candidate;
+                if (pass == 0) {
+                    candidate.assign(events.begin() + static_cast<std::ptrdiff_t>(start),
+                                     events.begin() + static_cast<std::ptrdiff_t>(end));
+                } else {
+                    candidate.assign(events.begin(),
+                                     events.begin() + static_cast<std::ptrdiff_t>(start));
+                    candidate.insert(candidate.end(),
+                                     events.begin() + static_cast<std::ptrdiff_t>(end),
+                                     events.end());
+                }
+                if (candidate.size() < size && !candidate.empty() && fails(candidate)) {
+                    events = std::move(candidate);
+                    parts = pass == 0 ? 2 : std::max<std::size_t>(parts - 1, 2);
+                    reduced = true;
+                }
+            }
+        }
+        if (!reduced) {
+            if (parts >= size) break;
+            parts = std::min(parts * 2, size);
+        }
+    }
+    return events;
+}
+
+std::vector<Event> shrinkFailure(const std::vector<Event>& events, const Failure& failure) {
+    const std::string rule = ruleOf(failure.rule);
+    std::vector<Event> prefix(events.begin(),
+                              events.begin() + static_cast<std::ptrdiff_t>(failure.index + 1));
+    return shrink(std::move(prefix), [&](const std::vector<Event>& candidate) {
+        const auto again = replay(candidate);
+        return again && ruleOf(again->rule) == rule;
+    });
+}
+
+std::array<double, 6> EventGenerator::draws() {
+    std::array<double, 6> r{};
+    const double kind = uniform01(engine_);
+    if (kind < 0.55) {
+        for (double& d : r) d = uniform01(engine_);
+    } else if (kind < 0.70) {  // six of a kind, if nothing is held
+        const int face = pick(6) + 1;
+        for (double& d : r) d = drawFor(face, uniform01(engine_));
+    } else if (kind < 0.80) {  // a giant straight in some order
+        std::array<int, 6> faces = {1, 2, 3, 4, 5, 6};
+        std::shuffle(faces.begin(), faces.end(), engine_);
+        for (std::size_t i = 0; i < 6; ++i) r[i] = drawFor(faces[i], uniform01(engine_));
+    } else if (kind < 0.90) {  // few faces: pairs, triples, fours
+        const int kinds = pick(2) + 2;
+        std::array<int, 3> faces = {pick(6) + 1, pick(6) + 1, pick(6) + 1};
+        for (double& d : r)
+            d = drawFor(faces[static_cast<std::size_t>(pick(kinds))], uniform01(engine_));
+    } else {  // the very edges of each face's share of [0, 1)
+        for (double& d : r) {
+            const int k = pick(6);
+            d = chance(0.5) ? k / 6.0 : std::nextafter((k + 1) / 6.0, 0.0);
+        }
+    }
+    return r;
+}
+
+float EventGenerator::coordinate(bool horizontal) {
+    static constexpr std::array<float, 4> kColumnEdges = {264, 324, 328, 388};
+    static constexpr std::array<float, 6> kRowEdges = {8, 68, 72, 132, 136, 196};
+    const double kind = uniform01(engine_);
+    if (kind < 0.30)  // anywhere on the window, a little beyond it too
+        return static_cast<float>(-20 + uniform01(engine_) * (horizontal ? 435 : 425));
+    if (kind < 0.60)  // a whole pixel in or around the dice
+        return horizontal ? static_cast<float>(258 + pick(136)) : static_cast<float>(2 + pick(200));
+    if (kind < 0.90) {  // on a square's edge, or a hair either side of it
+        const float edge = horizontal ? kColumnEdges[static_cast<std::size_t>(pick(4))]
+                                      : kRowEdges[static_cast<std::size_t>(pick(6))];
+        switch (pick(6)) {
+            case 0:
+                return std::nextafter(edge, -1e9f);
+            case 1:
+                return std::nextafter(edge, 1e9f);
+            case 2:
+                return edge + 0.5f;
+            case 3:
+                return edge - 0.5f;
+            default:
+                return edge;
+        }
+    }
+    if (kind < 0.97)  // in a gap between squares
+        return horizontal ? static_cast<float>(325 + pick(3))
+                          : static_cast<float>((pick(2) == 0 ? 69 : 133) + pick(3));
+    static constexpr std::array<float, 7> kOdd = {
+        std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+        -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
+        -std::numeric_limits<float>::max(),      -0.0f,
+        std::numeric_limits<float>::denorm_min()};
+    return kOdd[static_cast<std::size_t>(pick(static_cast<int>(kOdd.size())))];
+}
+
+Event EventGenerator::next(const Quorbel& game) {
+    Event event;
+    event.draws = draws();
+    const double kind = uniform01(engine_);
+    const auto click = [&](ControlId id) {
+        event.kind = Event::Kind::Click;
+        event.target = id;
+    };
+    if (kind < 0.27) {
+        click({ControlName::press, 0});
+    } else if (kind < 0.52) {
+        // Half the time an open category, so that games get to their end.
+        std::vector<ControlId> open;
+        if (chance(0.5))
+            for (ControlId id : kCategoryIds)
+                if (labelOf(game.form, id).foreColor != kBlue) open.push_back(id);
+        if (open.empty())
+            click(kCategoryIds[static_cast<std::size_t>(pick(16))]);
+        else
+            click(open[static_cast<std::size_t>(pick(static_cast<int>(open.size())))]);
+    } else if (kind < 0.72) {
+        event.kind = Event::Kind::MouseDown;
+        static constexpr std::array<int, 8> kButtons = {1, 1, 2, 4, 8, 16, 0, -1};
+        event.button =
+            chance(0.9) ? kButtons[static_cast<std::size_t>(pick(8))] : static_cast<int>(engine_());
+        event.shift = chance(0.8) ? pick(8) : static_cast<int>(engine_());
+        event.x = coordinate(true);
+        event.y = coordinate(false);
+    } else if (kind < 0.77) {
+        click({ControlName::hold, pick(6) + 1});
+    } else if (kind < 0.81) {
+        click({ControlName::restart, 0});
+    } else if (kind < 0.815) {
+        click({ControlName::exitgame, 0});
+    } else {
+        const auto& all = allControls();
+        click(all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))]);
+    }
+    return event;
+}
+
+}  // namespace quorbel::robustness
