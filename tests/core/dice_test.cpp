@@ -1,0 +1,193 @@
+// Rolling, holding and drawing the dice.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "dice/faces.h"
+#include "support.h"
+
+namespace quorbel::test {
+namespace {
+
+using enum ControlName;
+
+// The pips of one die that show each value, as positions 1..7 (1 upper left, 4 centre,
+// 7 lower right).
+const std::vector<int> kFacePositions[] = {
+    {}, {4}, {1, 7}, {1, 4, 7}, {1, 2, 6, 7}, {1, 2, 4, 6, 7}, {1, 2, 3, 5, 6, 7}};
+
+std::vector<int> pipsOfDie(const Form& f, int die) {
+    std::vector<int> positions;
+    for (int k : visiblePips(f))
+        if ((k - 1) / 7 + 1 == die) positions.push_back((k - 1) % 7 + 1);
+    return positions;
+}
+
+TEST(Pv, ShowsOnePipCountedBackFromTheDiesLast) {
+    struct Row {
+        int die, q, pip, x, y;
+    };
+    const Row rows[] = {
+        {1, 6, 1, 272, 16},  {6, 0, 42, 368, 176}, {1, 3, 4, 288, 32},   {2, 3, 11, 352, 32},
+        {3, 3, 18, 288, 96}, {4, 3, 25, 352, 96},  {5, 3, 32, 288, 160}, {6, 3, 39, 352, 160},
+        {2, 4, 10, 336, 32}, {3, 2, 19, 304, 96},  {5, 1, 34, 272, 176}, {4, 5, 23, 368, 80},
+    };
+    for (const Row& r : rows) {
+        Harness h;
+        h.game.pv(r.die, r.q);
+        ASSERT_EQ(visiblePips(h.game.form), std::vector<int>{r.pip}) << r.die << "," << r.q;
+        EXPECT_EQ(h.game.form.pip(r.pip).geometry.left, r.x);
+        EXPECT_EQ(h.game.form.pip(r.pip).geometry.top, r.y);
+    }
+}
+
+TEST(Faces, EachValueShowsExactlyItsPipsOnEveryDie) {
+    Harness h;
+    for (int value = 1; value <= 6; ++value) {
+        h.rollTo({value, value, value, value, value, value});
+        for (int die = 1; die <= 6; ++die)
+            EXPECT_EQ(pipsOfDie(h.game.form, die), kFacePositions[value]) << value << " " << die;
+        h.game.endturn();
+    }
+    EXPECT_TRUE(faceOffsets(0).empty());
+}
+
+TEST(Rolling, DrawsMapToFacesAtTheBoundaries) {
+    struct Row {
+        double draw;
+        int face;
+    };
+    const Row rows[] = {
+        {0.0, 1},
+        {std::nextafter(1.0 / 6, 0.0), 1},
+        {1.0 / 6, 2},
+        {0.5, 4},
+        {5.0 / 6 - 1e-12, 5},
+        {5.0 / 6, 6},
+        {0.999999, 6},
+        {std::nextafter(1.0, 0.0), 6},
+    };
+    for (const Row& r : rows) {
+        Harness h;
+        h.random.queue({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
+        h.game.press_Click();
+        EXPECT_EQ(h.game.state.dice[1], r.face) << r.draw;
+        EXPECT_EQ(pipsOfDie(h.game.form, 1), kFacePositions[r.face]);
+    }
+}
+
+TEST(Rolling, HeldDiceKeepTheirValuesAndAreRedrawn) {
+    Harness h;
+    h.rollTo({1, 2, 3, 4, 5, 6});
+    h.press(1);
+    h.press(4);
+    h.random.queue({0.99, 0.99, 0.99, 0.99});
+    h.game.click({press, 0});
+    EXPECT_TRUE(h.random.draws.empty());
+    EXPECT_EQ(h.game.state.dice, (std::array<int, 7>{0, 1, 6, 6, 4, 6, 6}));
+    for (int die = 1; die <= 6; ++die)
+        EXPECT_EQ(pipsOfDie(h.game.form, die), kFacePositions[h.game.state.dice[die]]) << die;
+    EXPECT_TRUE(h.held(1) && h.held(4));
+}
+
+TEST(Rolling, ADieHeldBeforeTheFirstRollStaysBlank) {
+    Harness h;
+    h.rollTo({3, 3, 0, 3, 3, 3});
+    EXPECT_EQ(h.random.taken, 5);
+    EXPECT_EQ(h.game.state.dice[3], 0);
+    EXPECT_TRUE(pipsOfDie(h.game.form, 3).empty());
+    EXPECT_EQ(visiblePips(h.game.form).size(), 15u);
+}
+
+TEST(Rolling, FiveRollsATurnAndEveryRollOpensTheSheet) {
+    Harness h;
+    h.enter({1, 2, 3, 4, 5, 6}, {chance, 0});  // the end of a turn closes the sheet again
+    for (int roll = 1; roll <= 5; ++roll) {
+        h.rollTo({2, 2, 2, 2, 2, 2});
+        EXPECT_EQ(h.game.state.rolls, roll);
+        EXPECT_EQ(h.game.form.press.enabled, roll < 5) << roll;
+        h.game.form.forEachCategoryLabel([](Control& c) { EXPECT_TRUE(c.enabled); });
+        for (const Control& c : h.game.form.hold) EXPECT_TRUE(c.enabled);
+    }
+}
+
+TEST(Holding, MousePressesHitOnlyTheInsideOfASquare) {
+    struct Row {
+        float x, y;
+        int die;
+    };
+    const Row rows[] = {
+        // Centres.
+        {294, 38, 1},
+        {358, 38, 2},
+        {294, 102, 3},
+        {358, 102, 4},
+        {294, 166, 5},
+        {358, 166, 6},
+        // Just inside the corners.
+        {264.5f, 8.5f, 1},
+        {323.5f, 67.5f, 1},
+        {328.5f, 72.5f, 4},
+        {387.5f, 195.5f, 6},
+        // The edges themselves.
+        {264, 38, 0},
+        {324, 38, 0},
+        {328, 38, 0},
+        {388, 38, 0},
+        {294, 8, 0},
+        {294, 68, 0},
+        {294, 72, 0},
+        {294, 132, 0},
+        {294, 136, 0},
+        {294, 196, 0},
+        {358, 196, 0},
+        // Gaps and elsewhere.
+        {326, 38, 0},
+        {294, 70, 0},
+        {358, 134, 0},
+        {326, 134, 0},
+        {100, 100, 0},
+        {394, 38, 0},
+        {294, 300, 0},
+        {-5, -5, 0},
+    };
+    int button = 1;
+    for (const Row& r : rows) {
+        Harness h;
+        button = button % 4 + 1;  // any mouse button will do
+        h.game.Form_MouseDown(button, 0, r.x, r.y);
+        for (int die = 1; die <= 6; ++die)
+            EXPECT_EQ(h.held(die), die == r.die) << r.x << "," << r.y << " die " << die;
+        h.game.Form_MouseDown(button, 1, r.x, r.y);
+        for (int die = 1; die <= 6; ++die) EXPECT_FALSE(h.held(die)) << r.x << "," << r.y;
+    }
+}
+
+TEST(Holding, ClickingAHoldPictureReleasesItsDie) {
+    Harness h;
+    h.rollTo({1, 2, 3, 4, 5, 6});
+    h.press(5);
+    h.game.click({hold, 5});
+    EXPECT_FALSE(h.held(5));
+    h.game.click({hold, 5});  // hidden now: no click reaches it
+    EXPECT_FALSE(h.held(5));
+    h.game.hold_Click(5);
+    EXPECT_TRUE(h.held(5));
+    h.game.hold_Click(5);
+    EXPECT_FALSE(h.held(5));
+}
+
+TEST(Holding, ADieHeldBetweenTurnsKeepsItsValue) {
+    Harness h;
+    h.enter({4, 1, 2, 3, 6, 5}, {chance, 0});
+    h.press(5);
+    EXPECT_TRUE(h.held(5));
+    EXPECT_FALSE(h.game.form.hold(5).enabled);
+    h.rollTo({1, 1, 1, 1, 6, 1});
+    EXPECT_EQ(h.random.taken, 11);
+    EXPECT_EQ(h.game.state.dice[5], 6);
+    EXPECT_EQ(pipsOfDie(h.game.form, 5), kFacePositions[6]);
+}
+
+}  // namespace
+}  // namespace quorbel::test
