@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,6 +13,14 @@
 namespace quorbel::qt {
 
 namespace {
+
+// The HOLD picture is a BMP, which Qt reads by itself. Left to guess the format, the
+// reader would load every image plugin at start-up to ask each one about the file.
+QPixmap loadHoldPicture() {
+    QImageReader reader(QStringLiteral(":/hold.bmp"), "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
     QPalette palette = widget->palette();
@@ -34,7 +43,7 @@ MainWindow::MainWindow(RandomSource& random, std::function<void()> onExit)
                         .showMessage = [this](const std::string& text) { showMessage(text); },
                         .exitProgram = onExit ? std::move(onExit) : [] { QApplication::quit(); },
                     }),
-      holdPicture_(QStringLiteral(":/hold.bmp")) {
+      holdPicture_(loadHoldPicture()) {
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAutoFillBackground(true);
