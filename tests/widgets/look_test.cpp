@@ -1,0 +1,176 @@
+// The real widgets show what the records say: places, captions, colours and fonts.
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <algorithm>
+#include <array>
+
+#include "window_fixture.h"
+
+namespace quorbel::qt {
+namespace {
+
+using enum ControlName;
+
+QColor rgb(Color c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+std::string describe(ControlId control) {
+    static constexpr std::array kNames = {
+        "upscores", "lwscores", "numbers",  "thpair", "thrkind", "ttkind", "frkind", "fvkind",
+        "sstr",     "lstr",     "gstr",     "sxkind", "chance",  "totu",   "totl",   "tott",
+        "press",    "restart",  "exitgame", "Rect",   "hold",    "pip"};
+    return std::string(kNames[static_cast<std::size_t>(control.name)]) + "(" +
+           std::to_string(control.index) + ")";
+}
+
+// Design points at 96 dpi, as whole pixels.
+struct PixelFont {
+    double points;
+    int pixels;
+};
+constexpr std::array kPixelFonts = {PixelFont{12, 16}, PixelFont{14.25, 19}, PixelFont{15.75, 21}};
+
+class LookTest : public WindowTest {
+  protected:
+    void expectWidgetsMatchRecords() {
+        window->game().form.forEachControl([&](const Control& control) {
+            SCOPED_TRACE(describe(control.id));
+            QWidget* w = window->widgetFor(control.id);
+            ASSERT_NE(w, nullptr);
+            const Geometry& g = control.geometry;
+            EXPECT_EQ(w->geometry(), QRect(g.left, g.top, g.width, g.height));
+            EXPECT_EQ(w->isVisible(), control.visible);
+            EXPECT_EQ(w->isEnabled(), control.enabled);
+            const QPalette& palette = w->palette();
+            switch (control.kind) {
+                case ControlKind::Label: {
+                    auto* l = qobject_cast<QLabel*>(w);
+                    ASSERT_NE(l, nullptr);
+                    EXPECT_EQ(l->text().toStdString(), control.caption);
+                    EXPECT_EQ(palette.color(QPalette::Window), rgb(*control.backColor));
+                    EXPECT_EQ(palette.color(QPalette::WindowText), rgb(control.foreColor));
+                    break;
+                }
+                case ControlKind::PushButton: {
+                    auto* b = qobject_cast<QPushButton*>(w);
+                    ASSERT_NE(b, nullptr);
+                    EXPECT_EQ(b->text().toStdString(), control.caption);
+                    break;
+                }
+                case ControlKind::Picture: {
+                    auto* l = qobject_cast<QLabel*>(w);
+                    ASSERT_NE(l, nullptr);
+                    EXPECT_EQ(l->pixmap().deviceIndependentSize(), QSizeF(54, 12));
+                    break;
+                }
+                case ControlKind::Pip:
+                    EXPECT_EQ(palette.color(QPalette::Window), rgb(*control.backColor));
+                    break;
+                case ControlKind::DieSquare:
+                    break;
+            }
+            if (control.font.family.empty()) return;
+            const auto* px = std::find_if(kPixelFonts.begin(), kPixelFonts.end(), [&](PixelFont f) {
+                return f.points == control.font.points;
+            });
+            ASSERT_NE(px, kPixelFonts.end()) << control.font.points << " pt";
+            EXPECT_EQ(w->font().pixelSize(), px->pixels);
+            EXPECT_EQ(QFontInfo(w->font()).pixelSize(), px->pixels);
+            // The headings' Impact has no free twin; its stand-in is a bold narrow sans.
+            if (control.font.bold) {
+                EXPECT_TRUE(w->font().bold());
+            }
+        });
+    }
+};
+
+TEST_F(LookTest, WidgetsFollowTheRecordsThroughATurn) {
+    {
+        SCOPED_TRACE("at start-up");
+        expectWidgetsMatchRecords();
+    }
+    roll({1, 2, 3, 4, 5, 6});
+    pressAt({358, 40});   // holds die 2
+    pressAt({294, 166});  // holds die 5
+    {
+        SCOPED_TRACE("after a roll, dice 2 and 5 held");
+        expectWidgetsMatchRecords();
+    }
+    for (int n = 2; n <= 5; ++n) roll({6, 6, 6, 6});
+    {
+        SCOPED_TRACE("after the fifth roll");
+        EXPECT_FALSE(button(press)->isEnabled());
+        expectWidgetsMatchRecords();
+    }
+    click(id(numbers, 6));
+    {
+        SCOPED_TRACE("after claiming Sixes");
+        expectWidgetsMatchRecords();
+    }
+}
+
+TEST_F(LookTest, WindowIsFixedYellowAndCaptioned) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorbel!"));
+    EXPECT_EQ(window->size(), QSize(395, 385));
+    EXPECT_EQ(window->minimumSize(), QSize(395, 385));
+    EXPECT_EQ(window->maximumSize(), QSize(395, 385));
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(255, 255, 0));
+
+    // What is painted: the window between the sheet and the buttons, and each label's corner.
+    const QImage shot = window->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(260, 300), QColor(255, 255, 0));
+    window->game().form.forEachControl([&](const Control& control) {
+        if (control.kind != ControlKind::Label) return;
+        SCOPED_TRACE(describe(control.id));
+        EXPECT_EQ(shot.pixelColor(control.geometry.left + 1, control.geometry.top + 1),
+                  rgb(*control.backColor));
+    });
+}
+
+TEST_F(LookTest, EveryCaptionFitsItsLabel) {
+    struct Case {
+        ControlId label;
+        QString caption;
+    };
+    std::vector<Case> cases;
+    window->game().form.forEachControl([&](const Control& control) {
+        if (control.kind == ControlKind::Label)
+            cases.push_back({control.id, QString::fromStdString(control.caption)});
+    });
+    // The widest texts a game can bring to each label.
+    const std::vector<Case> widest = {
+        {id(upscores), "Upper Scores"},
+        {id(lwscores), "Lower Scores"},
+        {id(ttkind), "2 3-of-a-Kinds:  10"},
+        {id(sxkind), "Quorbel:  250"},
+        {id(sstr), "Small Straight: 20"},
+        {id(lstr), "Large Straight: 30"},
+        {id(gstr), "Giant Straight: 50"},
+        {id(thrkind), "3 of a kind:  24"},
+        {id(frkind), "4 of a kind:  36"},
+        {id(fvkind), "5 of a kind:  60"},
+        {id(chance), "Chance:  36"},
+        {id(thpair), "3 pairs:  25"},
+        {id(numbers, 6), "Sixes: 36"},
+        {id(numbers, 5), "Fives: 30"},
+        {id(numbers, 3), "Threes: 18"},
+        {id(totu), "Total: 999"},
+        {id(totl), "Total: 999"},
+        {id(tott), "Total: 999"},
+    };
+    cases.insert(cases.end(), widest.begin(), widest.end());
+    for (const Case& c : cases) {
+        QWidget* w = widget(c.label);
+        const QFontMetrics metrics(w->font());
+        const QRect room = w->contentsRect();
+        const int width = metrics.horizontalAdvance(c.caption);
+        EXPECT_LE(width, room.width()) << describe(c.label) << " \"" << c.caption.toStdString()
+                                       << "\" is " << width << " px wide";
+        EXPECT_LE(metrics.height(), room.height()) << describe(c.label);
+    }
+}
+
+}  // namespace
+}  // namespace quorbel::qt

@@ -1,0 +1,397 @@
+// A player's presses, clicks and keys on the real window, with dice the test chooses.
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <set>
+
+#include "window_fixture.h"
+
+namespace quorbel::qt {
+namespace {
+
+using enum ControlName;
+using Offsets = std::set<std::pair<int, int>>;
+
+const std::array<ControlId, 16> kCategories = {
+    id(numbers, 1), id(numbers, 2), id(numbers, 3), id(numbers, 4), id(numbers, 5), id(numbers, 6),
+    id(thpair),     id(thrkind),    id(ttkind),     id(frkind),     id(fvkind),     id(sstr),
+    id(lstr),       id(gstr),       id(sxkind),     id(chance)};
+
+QPoint centreOfDie(int die) {
+    return {294 + 64 * ((die - 1) % 2), 38 + 64 * ((die - 1) / 2)};
+}
+
+// Where the pips of each face (0 is a blank die) sit inside its 60-pixel square.
+const std::array<Offsets, 7> kPipsOfFace = [] {
+    constexpr int a = 8, m = 24, z = 40;
+    return std::array<Offsets, 7>{{
+        {},
+        {{m, m}},
+        {{a, a}, {z, z}},
+        {{a, a}, {m, m}, {z, z}},
+        {{a, a}, {z, a}, {a, z}, {z, z}},
+        {{a, a}, {z, a}, {m, m}, {a, z}, {z, z}},
+        {{a, a}, {z, a}, {a, m}, {z, m}, {a, z}, {z, z}},
+    }};
+}();
+
+QString total(int n) {
+    return QStringLiteral("Total: %1").arg(n);
+}
+
+class PlayTest : public WindowTest {
+  protected:
+    // The visible pip widgets inside die square d, as offsets from its corner.
+    Offsets shownPips(int die) const {
+        const QRect square = widget(id(Rect, die))->geometry();
+        Offsets out;
+        for (int k = 1; k <= 42; ++k) {
+            QWidget* pip = widget(id(ControlName::pip, k));
+            if (pip->isVisible() && square.contains(pip->geometry()))
+                out.insert({pip->x() - square.x(), pip->y() - square.y()});
+        }
+        return out;
+    }
+    void expectFaces(const std::array<int, 6>& faces) const {
+        for (int die = 1; die <= 6; ++die)
+            EXPECT_EQ(shownPips(die), kPipsOfFace[static_cast<std::size_t>(faces[die - 1])])
+                << "die " << die;
+    }
+    int enabledCategories() const {
+        int n = 0;
+        for (ControlId c : kCategories) n += widget(c)->isEnabled();
+        return n;
+    }
+    bool blue(ControlId c) const {
+        const QPalette& p = widget(c)->palette();
+        return p.color(QPalette::Active, QPalette::WindowText) == kBlueText &&
+               p.color(QPalette::Disabled, QPalette::WindowText) == kBlueText;
+    }
+    void expectTotals(int upper, int lower, int grand) const {
+        EXPECT_EQ(text(id(totu)), total(upper));
+        EXPECT_EQ(text(id(totl)), total(lower));
+        EXPECT_EQ(text(id(tott)), total(grand));
+    }
+};
+
+TEST_F(PlayTest, RollDrawsTheScriptedFacesAndKeepsHeldDice) {
+    struct Step {
+        std::vector<int> toggle;  // dice pressed before the roll
+        std::vector<int> draws;   // one per die that is not held
+        std::array<int, 6> shown;
+    };
+    // clang-format off
+    const std::vector<Step> steps = {
+        {{1}, {2, 3, 4, 5, 6}, {0, 2, 3, 4, 5, 6}},  // held before its first roll: blank
+        {{1, 3}, {1, 1, 1, 1, 1}, {1, 1, 3, 1, 1, 1}},
+        {{}, {6, 6, 6, 6, 6}, {6, 6, 3, 6, 6, 6}},
+        {{3}, {5, 4, 3, 2, 1, 6}, {5, 4, 3, 2, 1, 6}},
+        {{}, {2, 2, 2, 2, 2, 2}, {2, 2, 2, 2, 2, 2}},
+    };
+    // clang-format on
+    EXPECT_EQ(enabledCategories(), 0);
+    for (std::size_t n = 0; n < steps.size(); ++n) {
+        SCOPED_TRACE("roll " + std::to_string(n + 1));
+        for (int die : steps[n].toggle) pressAt(centreOfDie(die));
+        roll(steps[n].draws);
+        expectFaces(steps[n].shown);
+        EXPECT_EQ(enabledCategories(), 16);
+        EXPECT_EQ(button(ControlName::press)->isEnabled(), n + 1 < steps.size());
+    }
+    // The fifth roll ends the rolling: a click on the disabled Roll draws nothing.
+    QTest::mouseClick(button(ControlName::press), Qt::LeftButton);
+    expectFaces(steps.back().shown);
+}
+
+enum class Phase { BeforeFirstRoll, AfterRoll, BetweenTurns };
+
+struct Touch {
+    QPoint at;
+    Route route = Route::Window;
+    ControlId through{};
+    Qt::MouseButton button = Qt::LeftButton;
+};
+
+struct PressCase {
+    const char* what;
+    Phase phase;
+    std::vector<Touch> touches;
+    std::vector<int> held;
+};
+
+TEST_F(PlayTest, PressesHoldAndReleaseDice) {
+    const QPoint hold1(294, 39);  // on die 1's HOLD picture and its centre pip
+    const QPoint d1(294, 38), d4(358, 100);
+    // clang-format off
+    const std::vector<PressCase> cases = {
+        {"press on die 1 before the first roll", Phase::BeforeFirstRoll, {{d1}}, {1}},
+        {"second press releases", Phase::BeforeFirstRoll, {{d1}, {{300, 20}}}, {}},
+        {"HOLD picture before the first roll", Phase::BeforeFirstRoll,
+         {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
+        {"press on die 6", Phase::AfterRoll, {{{358, 166}}}, {6}},
+        {"every die", Phase::AfterRoll, {{d1}, {{358, 38}}, {{294, 102}}, {d4}, {{294, 166}},
+         {{358, 166}}}, {1, 2, 3, 4, 5, 6}},
+        {"right button", Phase::AfterRoll, {{{294, 100}, Route::Window, {}, Qt::RightButton}}, {3}},
+        {"through the die square", Phase::AfterRoll, {{d4, Route::Widget, id(Rect, 4)}}, {4}},
+        {"through a pip", Phase::AfterRoll, {{{294, 166}, Route::Widget, pipOf(5, 4)}}, {5}},
+        {"on screen", Phase::AfterRoll, {{{358, 38}, Route::Screen}}, {2}},
+        {"click on the HOLD picture", Phase::AfterRoll,
+         {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
+        {"HOLD picture on screen", Phase::AfterRoll, {{d1}, {{275, 40}, Route::Screen}}, {}},
+        {"pip over a held die", Phase::AfterRoll, {{d1}, {hold1, Route::Widget, pipOf(1, 4)}}, {}},
+        {"pip over a held die on screen", Phase::AfterRoll, {{d1}, {hold1, Route::Screen}}, {}},
+        {"right button on the HOLD picture", Phase::AfterRoll,
+         {{d1}, {hold1, Route::Widget, id(hold, 1), Qt::RightButton}}, {}},
+        {"between turns", Phase::BetweenTurns, {{d4}}, {4}},
+        {"disabled HOLD picture", Phase::BetweenTurns,
+         {{d4}, {{358, 103}, Route::Widget, id(hold, 4)}}, {}},
+        {"disabled HOLD picture on screen", Phase::BetweenTurns,
+         {{d4}, {{358, 103}, Route::Screen}}, {}},
+    };
+    // clang-format on
+    for (const PressCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        open();
+        if (c.phase != Phase::BeforeFirstRoll) roll({5, 5, 5, 5, 5, 5});
+        if (c.phase == Phase::BetweenTurns) click(id(chance));
+        // Only the end of a turn disables the HOLD pictures.
+        EXPECT_EQ(widget(id(hold, 1))->isEnabled(), c.phase != Phase::BetweenTurns);
+        for (const Touch& t : c.touches) pressAt(t.at, t.button, t.route, t.through);
+        EXPECT_EQ(heldDice(), c.held);
+    }
+}
+
+TEST_F(PlayTest, GapsAndBordersHitNoDie) {
+    struct Spot {
+        QPoint at;
+        int die;
+    };
+    const std::vector<Spot> spots = {
+        {{326, 38}, 0},  {{294, 70}, 0},  {{326, 134}, 0}, {{264, 38}, 0},  {{324, 38}, 0},
+        {{328, 38}, 0},  {{388, 38}, 0},  {{294, 8}, 0},   {{294, 68}, 0},  {{294, 72}, 0},
+        {{294, 132}, 0}, {{294, 136}, 0}, {{294, 196}, 0}, {{358, 196}, 0}, {{200, 38}, 0},
+        {{265, 9}, 1},   {{323, 67}, 1},  {{329, 73}, 4},  {{387, 195}, 6},
+    };
+    roll({1, 2, 3, 4, 5, 6});
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(testing::Message() << "at " << s.at.x() << ", " << s.at.y());
+        pressAt(s.at);
+        EXPECT_EQ(heldDice(), s.die ? std::vector<int>{s.die} : std::vector<int>{});
+        if (s.die) pressAt(s.at);
+    }
+}
+
+TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
+    struct Claim {
+        std::vector<int> dice;
+        ControlId label;
+        QString caption;
+        int upper, lower;
+    };
+    const std::vector<Claim> claims = {
+        {{1, 1, 1, 2, 3, 4}, id(numbers, 1), "Aces: 3", 3, 0},
+        {{2, 2, 2, 2, 2, 2}, id(numbers, 1), "Aces: 0", 0, 0},
+        {{2, 2, 3, 2, 5, 2}, id(numbers, 2), "Twos: 8", 8, 0},
+        {{6, 6, 6, 6, 6, 6}, id(numbers, 6), "Sixes: 36", 36, 0},
+        {{6, 6, 6, 6, 6, 6}, id(chance), "Chance:  36", 0, 36},
+        {{4, 4, 4, 4, 2, 1}, id(thrkind), "3 of a kind:  12", 0, 12},
+        {{3, 3, 3, 5, 5, 5}, id(thrkind), "3 of a Kind: 0", 0, 0},
+        {{1, 1, 2, 2, 3, 3}, id(thpair), "3 pairs:  25", 0, 25},
+        {{1, 2, 3, 4, 5, 6}, id(gstr), "Giant Straight: 50", 0, 50},
+    };
+    for (const Claim& c : claims) {
+        SCOPED_TRACE(c.caption.toStdString());
+        open();
+        roll(c.dice);
+        click(c.label);
+        EXPECT_EQ(text(c.label), c.caption);
+        EXPECT_TRUE(blue(c.label));
+        EXPECT_FALSE(widget(c.label)->isEnabled());
+        const QImage shot = widget(c.label)->grab().toImage();
+        bool bluePixel = false;
+        for (int y = 0; y < shot.height() && !bluePixel; ++y)
+            for (int x = 0; x < shot.width() && !bluePixel; ++x)
+                bluePixel = shot.pixelColor(x, y) == kBlueText;
+        EXPECT_TRUE(bluePixel) << "the disabled label is painted in blue";
+        for (ControlId other : kCategories)
+            if (!(other == c.label)) {
+                EXPECT_FALSE(blue(other));
+            }
+        expectTotals(c.upper, c.lower, c.upper + c.lower);
+        EXPECT_EQ(visiblePips(), 0);
+        EXPECT_TRUE(button(ControlName::press)->isEnabled());
+
+        // A closed category ignores the click, and the turn goes on.
+        roll({1, 1, 1, 1, 1, 1});
+        click(c.label);
+        EXPECT_EQ(text(c.label), c.caption);
+        EXPECT_TRUE(blue(c.label));
+        expectTotals(c.upper, c.lower, c.upper + c.lower);
+        EXPECT_EQ(visiblePips(), 6);
+        EXPECT_EQ(enabledCategories(), 16);
+    }
+}
+
+TEST_F(PlayTest, CategoriesTakeNoClickBeforeTheFirstRoll) {
+    for (ControlId c : kCategories) {
+        const QString before = text(c);
+        click(c);
+        EXPECT_EQ(text(c), before);
+        EXPECT_FALSE(blue(c));
+    }
+    expectTotals(0, 0, 0);
+    EXPECT_TRUE(heldDice().empty());
+    EXPECT_EQ(window->game().state.claimed, 0);
+}
+
+// The message box the game opens, as the test found and closed it.
+struct SeenMessage {
+    bool done = false;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    int buttons = 0;
+    bool ok = false;
+    bool rollHidden = false;
+    QString grandTotal;
+};
+
+void answerMessage(SeenMessage& seen, QWidget* tott, QWidget* roll, int tries = 200) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+        if (tries == 0)
+            seen.done = true;
+        else
+            QTimer::singleShot(
+                10, [&seen, tott, roll, tries] { answerMessage(seen, tott, roll, tries - 1); });
+        return;
+    }
+    seen.text = box->text();
+    seen.icon = box->icon();
+    seen.buttons = static_cast<int>(box->buttons().size());
+    seen.ok = seen.buttons == 1 && box->standardButton(box->buttons().front()) == QMessageBox::Ok;
+    seen.rollHidden = roll->isHidden();
+    seen.grandTotal = qobject_cast<QLabel*>(tott)->text();
+    box->accept();
+    seen.done = true;
+}
+
+// Every child widget as one line of text, in creation order.
+std::vector<std::string> snapshot(QWidget* root) {
+    std::vector<std::string> lines;
+    for (QWidget* w : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QString line = QStringLiteral("%1 %2,%3 %4x%5 shown=%6 enabled=%7")
+                           .arg(w->metaObject()->className())
+                           .arg(w->x())
+                           .arg(w->y())
+                           .arg(w->width())
+                           .arg(w->height())
+                           .arg(w->isVisible())
+                           .arg(w->isEnabled());
+        if (auto* l = qobject_cast<QLabel*>(w)) line += " \"" + l->text() + "\"";
+        if (auto* b = qobject_cast<QPushButton*>(w)) line += " \"" + b->text() + "\"";
+        for (auto group : {QPalette::Active, QPalette::Disabled})
+            for (auto role : {QPalette::Window, QPalette::WindowText})
+                line += " " + w->palette().color(group, role).name();
+        line += " " + w->font().toString();
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
+    struct Turn {
+        std::vector<int> dice;
+        ControlId label;
+        QString caption;
+        bool closes;
+        int upper, lower;
+        std::vector<int> hold = {};  // held for a second roll
+        std::vector<int> reroll = {};
+    };
+    const std::vector<Turn> turns = {
+        {{1, 1, 1, 1, 2, 3}, id(numbers, 1), "Aces: 4", true, 4, 0},
+        {{2, 2, 2, 2, 1, 1}, id(numbers, 2), "Twos: 8", true, 12, 0},
+        {{3, 3, 3, 1, 2, 3}, id(numbers, 3), "Threes: 15", true, 27, 0, {1, 2, 3, 6}, {3, 1}},
+        {{4, 4, 4, 4, 1, 1}, id(numbers, 4), "Fours: 16", true, 43, 0},
+        {{5, 5, 5, 5, 1, 1}, id(numbers, 5), "Fives: 20", true, 63, 0},
+        {{6, 6, 6, 6, 1, 1}, id(numbers, 6), "Sixes: 24", true, 87 + 42, 0},
+        {{1, 1, 2, 2, 3, 3}, id(thpair), "3 pairs:  25", true, 129, 25},
+        {{6, 6, 6, 1, 2, 3}, id(thrkind), "3 of a kind:  16", true, 129, 41},
+        {{5, 5, 5, 6, 6, 6}, id(ttkind), "2 3-of-a-Kinds:  10", true, 129, 51},
+        {{4, 4, 4, 4, 2, 2}, id(frkind), "4 of a kind:  20", true, 129, 71},
+        {{3, 3, 3, 3, 3, 6}, id(fvkind), "5 of a kind:  30", true, 129, 101},
+        {{1, 2, 3, 4, 6, 6}, id(sstr), "Small Straight: 20", true, 129, 121},
+        {{2, 3, 4, 5, 6, 6}, id(lstr), "Large Straight: 30", true, 129, 151},
+        {{6, 5, 4, 3, 2, 1}, id(gstr), "Giant Straight: 50", true, 129, 201},
+        {{2, 2, 2, 2, 2, 2}, id(sxkind), "Quorbel:  100", false, 129, 301},
+        {{2, 2, 2, 2, 2, 2}, id(sxkind), "Quorbel:  250", false, 129, 451},
+        {{1, 2, 3, 4, 5, 6}, id(sxkind), "Quorbel:  250", true, 129, 451},
+        {{6, 6, 6, 5, 5, 5}, id(chance), "Chance:  33", true, 129, 484},
+    };
+    SeenMessage seen;
+    for (std::size_t n = 0; n < turns.size(); ++n) {
+        const Turn& t = turns[n];
+        SCOPED_TRACE(t.caption.toStdString());
+        roll(t.dice);
+        for (int die : t.hold) pressAt(centreOfDie(die));
+        if (!t.reroll.empty()) roll(t.reroll);
+        if (n + 1 == turns.size())
+            QTimer::singleShot(0, [&] { answerMessage(seen, widget(id(tott)), button(press)); });
+        click(t.label);
+        EXPECT_EQ(text(t.label), t.caption);
+        EXPECT_EQ(blue(t.label), t.closes);
+        expectTotals(t.upper, t.lower, t.upper + t.lower);
+        EXPECT_EQ(visiblePips(), 0);
+        EXPECT_TRUE(heldDice().empty());
+        EXPECT_EQ(enabledCategories(), 0);
+        EXPECT_EQ(button(restart)->isVisible(), n + 1 == turns.size());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.done; }, 5000));
+    EXPECT_EQ(seen.text, "You have somehow gotten an astonishing score of  613 points!");
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(seen.ok) << seen.buttons << " buttons";
+    EXPECT_TRUE(seen.rollHidden);
+    EXPECT_EQ(seen.grandTotal, total(613));
+    for (ControlId c : kCategories) EXPECT_TRUE(blue(c));
+    EXPECT_FALSE(button(press)->isVisible());
+    EXPECT_TRUE(button(restart)->isVisible());
+    EXPECT_TRUE(button(exitgame)->isVisible());
+
+    EXPECT_EQ(exits, 0);
+    click(id(exitgame));
+    EXPECT_EQ(exits, 1);
+
+    click(id(restart));
+    ScriptedRandom otherDice;
+    MainWindow fresh(otherDice, [] {});
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    EXPECT_EQ(window->game().state, fresh.game().state);
+    EXPECT_EQ(dice.seeds, 2) << "a new game seeds the dice anew";
+    const auto now = snapshot(window.get()), expected = snapshot(&fresh);
+    ASSERT_EQ(now.size(), expected.size());
+    for (std::size_t i = 0; i < now.size(); ++i) EXPECT_EQ(now[i], expected[i]) << "widget " << i;
+}
+
+TEST_F(PlayTest, SpaceAndEnterOnTheFocusedRollButtonRoll) {
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        open();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QPushButton* roll = button(press);
+        roll->setFocus();
+        ASSERT_TRUE(roll->hasFocus());
+        dice.queue({1, 2, 3, 4, 5, 6});
+        QTest::keyClick(roll, key);
+        EXPECT_EQ(dice.left(), 0u);
+        expectFaces({1, 2, 3, 4, 5, 6});
+        EXPECT_EQ(enabledCategories(), 16);
+    }
+}
+
+}  // namespace
+}  // namespace quorbel::qt

@@ -1,0 +1,100 @@
+// A shown game window with scripted dice, and the ways a player touches it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "qt/main_window.h"
+#include "scripted_random.h"
+
+namespace quorbel::qt {
+
+inline ControlId id(ControlName name, int index = 0) {
+    return {name, index};
+}
+
+// Pip position p (1..7) of die d (1..6).
+inline ControlId pipOf(int die, int position) {
+    return id(ControlName::pip, 7 * (die - 1) + position);
+}
+
+inline const QColor kBlueText(0, 0, 255);
+
+// Where a press lands: sent to the window, to the widget under the point (which passes
+// it on), or through the platform window so Qt itself picks the widget under the point.
+enum class Route { Window, Widget, Screen };
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { open(); }
+
+    // A new window, as the program opens it; the old one goes.
+    void open() {
+        window = std::make_unique<MainWindow>(dice, [this] { ++exits; });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QWidget* widget(ControlId control) const {
+        QWidget* found = window->widgetFor(control);
+        EXPECT_NE(found, nullptr);
+        return found;
+    }
+    QLabel* label(ControlId control) const { return qobject_cast<QLabel*>(widget(control)); }
+    QPushButton* button(ControlName name) const {
+        return qobject_cast<QPushButton*>(widget(id(name)));
+    }
+    QString text(ControlId control) const { return label(control)->text(); }
+
+    void click(ControlId control) { QTest::mouseClick(widget(control), Qt::LeftButton); }
+    void roll(const std::vector<int>& faces) {
+        dice.queue(faces);
+        QTest::mouseClick(button(ControlName::press), Qt::LeftButton);
+        EXPECT_EQ(dice.left(), 0u) << "every die that is not held takes one draw";
+    }
+
+    // A press and release at a window point, delivered by the given route.
+    void pressAt(QPoint at, Qt::MouseButton button = Qt::LeftButton, Route route = Route::Window,
+                 ControlId through = {}) {
+        switch (route) {
+            case Route::Window:
+                QTest::mousePress(window.get(), button, {}, at);
+                QTest::mouseRelease(window.get(), button, {}, at);
+                break;
+            case Route::Widget: {
+                QWidget* target = widget(through);
+                const QPoint local = target->mapFrom(window.get(), at);
+                QTest::mousePress(target, button, {}, local);
+                QTest::mouseRelease(target, button, {}, local);
+                break;
+            }
+            case Route::Screen:
+                QTest::mousePress(window->windowHandle(), button, {}, at);
+                QTest::mouseRelease(window->windowHandle(), button, {}, at);
+                break;
+        }
+    }
+
+    bool held(int die) const { return widget(id(ControlName::hold, die))->isVisible(); }
+    std::vector<int> heldDice() const {
+        std::vector<int> out;
+        for (int die = 1; die <= 6; ++die)
+            if (held(die)) out.push_back(die);
+        return out;
+    }
+    int visiblePips() const {
+        int shown = 0;
+        for (int k = 1; k <= 42; ++k) shown += widget(id(ControlName::pip, k))->isVisible();
+        return shown;
+    }
+
+    ScriptedRandom dice;
+    int exits = 0;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace quorbel::qt
