@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Counts the instructions each program runs from process start until its first frame
+# is on the screen (callgrind, under a private Xvfb), and prints where they go:
+# loading, QApplication, the window, show(), the first paint, fonts.
+#
+#   bench/profile.sh [build-dir] [out-dir]     (defaults: build/default, a temporary one)
+# Keep out-dir to read the profiles further with callgrind_annotate.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build/default}"
+out="${2:-}"
+game="$build/src/qt/quorbel"
+floor="$build/bench/quorbel_floor"
+watcher="$build/bench/quorbel_frame_watch"
+command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
+
+work="$(mktemp -d)"
+[ -n "$out" ] || out="$work"
+mkdir -p "$out"
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -br -fbdir "$work" -nolisten tcp 5>"$work/display" \
+    2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# Runs $1 under callgrind until the pixel at 390,380 shows colour $3, then ends it.
+profile() {
+    local name="$1" program="$2" colour="$3" watch ready pid
+    exec {watch}< <(exec "$watcher" "$work/Xvfb_screen0" 390 380 "$colour" 120000)
+    read -r -t 5 -u "$watch" ready
+    valgrind --tool=callgrind --callgrind-out-file="$out/$name.%p.callgrind" "$program" \
+        >"$out/$name.log" 2>&1 &
+    pid=$!
+    read -r -t 120 -u "$watch" _ || { echo "$name drew no frame" >&2; exit 1; }
+    exec {watch}<&-
+    sleep 1
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    # Forks (dbus's autolaunch, for one) leave profiles of their own: keep the program's.
+    main="$out/$name.$pid.callgrind"
+}
+
+inclusive() {  # file, then patterns of functions: one line each
+    local file="$1"
+    shift
+    callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null >"$work/annotated"
+    printf "  %-44s %14s\n" "everything" "$(awk '/PROGRAM TOTALS/ { print $1; exit }' "$work/annotated")"
+    local pattern
+    for pattern in "$@"; do
+        printf "  %-44s %14s\n" "$pattern" \
+            "$(grep -F -- "$pattern" "$work/annotated" | head -1 | awk '{ print $1 }')"
+    done
+}
+
+functions=(
+    "_dl_start "
+    "QApplication::QApplication("
+    "quorbel::qt::MainWindow::MainWindow("
+    "QWidget::show()"
+    "QWidgetRepaintManager::paintAndFlush()"
+    "QFontDatabasePrivate::load("
+    "QFontconfigDatabase::populateFontDatabase()"
+    "QFontDatabasePrivate::loadEngine("
+    "QImageReader::read("
+    "quorbel::qt::MainWindow::mirror()"
+)
+profile floor "$floor" efefef
+floor_main="$main"
+profile quorbel "$game" ffff00
+game_main="$main"
+echo "instructions from process start to the first frame (callgrind Ir):"
+echo "floor:"
+inclusive "$floor_main" "${functions[@]}"
+echo "quorbel:"
+inclusive "$game_main" "${functions[@]}"
