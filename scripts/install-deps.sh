@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  valgrind
   clang libclang-rt-14-dev
   fonts-liberation
   xvfb xdotool imagemagick x11-utils
