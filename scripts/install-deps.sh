@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation
   xvfb xdotool imagemagick x11-utils
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db
 )
 
 missing=()
