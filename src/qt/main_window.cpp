@@ -9,6 +9,7 @@
 
 #include "qt/look.h"
 #include "qt/widgets.h"
+#include "ui/accessibility.h"
 
 namespace quorbel::qt {
 
@@ -34,6 +35,11 @@ void setCaption(QWidget* widget, const std::string& caption) {
         label->setText(text);
     else if (auto* button = qobject_cast<QPushButton*>(widget))
         button->setText(text);
+}
+
+void updateAccessibleName(QWidget* widget, const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    if (widget->accessibleName() != text) widget->setAccessibleName(text);
 }
 
 }  // namespace
@@ -85,6 +91,8 @@ void MainWindow::mirror() {
     game_.form.forEachControl([&](const Control& control) {
         Binding& binding = bindings_[i++];
         QWidget* widget = binding.widget;
+        // Names depend on more than the control itself (pips, HOLD, rolls): check each time.
+        updateAccessibleName(widget, quorbel::accessibleName(control, game_.form, game_.state));
         const bool fresh = !binding.shown;
         if (!fresh && *binding.shown == control) return;
         const auto changed = [&](auto field) {

@@ -1,0 +1,111 @@
+#include "ui/accessibility.h"
+
+#include <array>
+#include <cctype>
+#include <string_view>
+
+#include "dice/faces.h"
+
+namespace quorbel {
+
+namespace {
+
+constexpr int kRollsPerTurn = 5;
+
+constexpr std::array<std::string_view, kPipsPerDie> kPipPlaces = {
+    "upper left",   "upper right", "middle left", "centre",
+    "middle right", "lower left",  "lower right"};
+
+// Captions pad their numbers with a blank ("Chance:  21"); a reader needs only one.
+std::string spoken(std::string_view caption) {
+    std::string words;
+    for (char c : caption) {
+        if (c == ' ' && (words.empty() || words.back() == ' ')) continue;
+        words += c;
+    }
+    if (!words.empty() && words.back() == ' ') words.pop_back();
+    return words;
+}
+
+std::string categoryName(const Control& label) {
+    return spoken(label.caption) + (label.foreColor == kBlue ? ", closed" : ", open");
+}
+
+// All three totals read "Total: n"; the name says which one.
+std::string totalName(std::string_view which, const Control& label) {
+    std::string words = spoken(label.caption);
+    if (!words.empty())
+        words[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(words[0])));
+    return std::string(which) + " " + words;
+}
+
+bool held(const Form& form, int die) {
+    return die >= form.hold.lower() && die <= form.hold.upper() && form.hold(die).visible;
+}
+
+// A face of value v shows v pips, so the pips on view are the value a player reads.
+int pipsShown(const Form& form, int die) {
+    int shown = 0;
+    for (int p = 1; p <= kPipsPerDie; ++p) {
+        const int k = kPipsPerDie * (die - 1) + p;
+        if (k <= form.pip.upper() && form.pip(k).visible) ++shown;
+    }
+    return shown;
+}
+
+std::string dieName(const Form& form, int n) {
+    std::string name = "Die " + std::to_string(n);
+    const int pips = pipsShown(form, n);
+    name += pips > 0 ? " shows " + std::to_string(pips) : ", blank";
+    if (held(form, n)) name += ", held";
+    return name;
+}
+
+std::string pipName(int k) {
+    if (k < 1) return "Pip";  // the template, never on view
+    const auto place = kPipPlaces[static_cast<std::size_t>((k - 1) % kPipsPerDie)];
+    return "Die " + std::to_string((k - 1) / kPipsPerDie + 1) + ", " + std::string(place) + " pip";
+}
+
+}  // namespace
+
+std::string accessibleName(const Control& control, const Form& form, const GameState& state) {
+    switch (control.id.name) {
+        using enum ControlName;
+        case numbers:
+        case thpair:
+        case thrkind:
+        case ttkind:
+        case frkind:
+        case fvkind:
+        case sstr:
+        case lstr:
+        case gstr:
+        case sxkind:
+        case chance:
+            return categoryName(control);
+        case totu:
+            return totalName("Upper", control);
+        case totl:
+            return totalName("Lower", control);
+        case tott:
+            return totalName("Grand", control);
+        case press:
+            return spoken(control.caption) + ", " + std::to_string(state.rolls) + " of " +
+                   std::to_string(kRollsPerTurn) + " rolls used";
+        case Rect:
+            return dieName(form, control.id.index);
+        case hold:
+            return "HOLD on die " + std::to_string(control.id.index);
+        case pip:
+            return pipName(control.id.index);
+        case upscores:
+        case lwscores:
+        case restart:
+        case exitgame:
+            return spoken(control.caption);
+    }
+    return spoken(control.caption);
+}
+
+}  // namespace quorbel
