@@ -60,14 +60,20 @@ MainWindow::MainWindow(RandomSource& random, std::function<void()> onExit)
 }
 
 void MainWindow::build() {
-    game_.form.forEachControl([this](const Control& control) {
+    // The HOLD picture pixel for pixel at the screen's scale: blown up smoothly, as a
+    // label would, its small serif letters blur.
+    const qreal scale = devicePixelRatio();
+    QPixmap picture = holdPicture_.scaled(holdPicture_.size() * scale, Qt::IgnoreAspectRatio,
+                                          Qt::FastTransformation);
+    picture.setDevicePixelRatio(scale);
+    game_.form.forEachControl([this, &picture](const Control& control) {
         QWidget* widget = nullptr;
         const ControlId id = control.id;
         switch (control.kind) {
             case ControlKind::Label:
             case ControlKind::Picture: {
                 auto* label = new ClickableLabel(this);
-                if (control.kind == ControlKind::Picture) label->setPixmap(holdPicture_);
+                if (control.kind == ControlKind::Picture) label->setPixmap(picture);
                 connect(label, &ClickableLabel::clicked, this, [this, id] { handle(id); });
                 widget = label;
                 break;
