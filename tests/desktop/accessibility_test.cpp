@@ -1,0 +1,126 @@
+// The names assistive technology reads for each control, as a game goes on.
+#include "ui/accessibility.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dice_script.h"
+#include "game/quorbel.h"
+
+namespace quorbel {
+namespace {
+
+using enum ControlName;
+
+struct Game {
+    DiceScript dice;
+    Quorbel q{dice, Services{}};
+    Game() { q.Form_Load(); }
+    std::string name(ControlId id) { return accessibleName(q.form.find(id), q.form, q.state); }
+    void roll(std::initializer_list<int> faces) {
+        dice.then(faces);
+        q.press_Click();
+    }
+    void press(int die) {  // a mouse press in the middle of the die's square
+        const Geometry& g = q.form.Rect(die).geometry;
+        q.Form_MouseDown(1, 0, g.left + g.width / 2.0f, g.top + g.height / 2.0f);
+    }
+};
+
+struct Case {
+    const char* what;
+    std::function<void(Game&)> play;
+    std::vector<std::pair<ControlId, std::string>> names;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Names : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Names, SayWhatThePlayerSees) {
+    Game game;
+    GetParam().play(game);
+    for (const auto& [id, expected] : GetParam().names)
+        EXPECT_EQ(game.name(id), expected) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AsTheGameGoesOn, Names,
+    ::testing::Values(Case{"a fresh game",
+                           [](Game&) {},
+                           {{{numbers, 1}, "Aces: 0, open"},
+                            {{chance}, "Chance: 0, open"},
+                            {{Rect, 1}, "Die 1, blank"},
+                            {{press}, "Roll, 0 of 5 rolls used"},
+                            {{totu}, "Upper total: 0"},
+                            {{totl}, "Lower total: 0"},
+                            {{tott}, "Grand total: 0"},
+                            {{upscores}, "Upper Scores"},
+                            {{hold, 3}, "HOLD on die 3"},
+                            {{pip, 1}, "Die 1, upper left pip"},
+                            {{pip, 25}, "Die 4, centre pip"},
+                            {{pip, 42}, "Die 6, lower right pip"}}},
+                      Case{"after one roll",
+                           [](Game& g) {
+                               g.roll({1, 2, 3, 4, 5, 6});
+                           },
+                           {{{Rect, 1}, "Die 1 shows 1"},
+                            {{Rect, 4}, "Die 4 shows 4"},
+                            {{Rect, 6}, "Die 6 shows 6"},
+                            {{press}, "Roll, 1 of 5 rolls used"}}},
+                      Case{"held dice keep their faces and say so",
+                           [](Game& g) {
+                               g.roll({6, 2, 3, 6, 5, 1});
+                               g.press(1);
+                               g.press(4);
+                               g.roll({4, 4, 2, 2});
+                           },
+                           {{{Rect, 1}, "Die 1 shows 6, held"},
+                            {{Rect, 2}, "Die 2 shows 4"},
+                            {{Rect, 4}, "Die 4 shows 6, held"},
+                            {{press}, "Roll, 2 of 5 rolls used"}}},
+                      Case{"a die held before any roll",
+                           [](Game& g) { g.press(2); },
+                           {{{Rect, 2}, "Die 2, blank, held"}, {{Rect, 1}, "Die 1, blank"}}},
+                      Case{"all five rolls used",
+                           [](Game& g) {
+                               for (int r = 0; r < 5; ++r) g.roll({1, 1, 2, 2, 3, 3});
+                           },
+                           {{{press}, "Roll, 5 of 5 rolls used"}}},
+                      Case{"a scored row is closed and the turn starts afresh",
+                           [](Game& g) {
+                               g.roll({6, 5, 4, 3, 2, 1});
+                               g.press(3);
+                               g.q.chance_Click();
+                           },
+                           {{{chance}, "Chance: 21, closed"},
+                            {{totl}, "Lower total: 21"},
+                            {{tott}, "Grand total: 21"},
+                            {{Rect, 3}, "Die 3, blank"},
+                            {{press}, "Roll, 0 of 5 rolls used"}}},
+                      Case{"a row that the dice do not fit closes with no points",
+                           [](Game& g) {
+                               g.roll({1, 2, 3, 4, 5, 6});
+                               g.q.thpair_Click();
+                           },
+                           {{{thpair}, "3 Pairs: 0, closed"}, {{tott}, "Grand total: 0"}}},
+                      Case{"six of a kind scores and stays open",
+                           [](Game& g) {
+                               g.roll({3, 3, 3, 3, 3, 3});
+                               g.q.sxkind_Click();
+                           },
+                           {{{sxkind}, "Quorbel: 100, open"}, {{tott}, "Grand total: 100"}}},
+                      Case{"upper rows read their score",
+                           [](Game& g) {
+                               g.roll({4, 4, 4, 1, 2, 3});
+                               g.q.numbers_Click(4);
+                           },
+                           {{{numbers, 4}, "Fours: 12, closed"}, {{totu}, "Upper total: 12"}}}));
+
+}  // namespace
+}  // namespace quorbel

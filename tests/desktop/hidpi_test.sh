@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Shows the real window under a private X server at scale 1 and at QT_SCALE_FACTOR=2,
+# holds dice 1 and 4 in both, takes a screenshot of each and has scale_check compare
+# them. Also checks what the desktop sees of the window: its icon and its class.
+# usage: hidpi_test.sh <quorbel> <scale_check> <output dir>
+set -euo pipefail
+game=$1 scale_check=$2 out=$3
+mkdir -p "$out"
+import=/usr/bin/import  # ImageMagick's own, not a wrapper that may stand first on PATH
+[ -x "$import" ] || import=import
+launcher=$(dirname "$0")/../../data/io.github.quorbel.Quorbel.desktop
+
+xvfb_pid="" game_pid=""
+cleanup() {
+    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$out/game.log" ] && sed 's/^/  game: /' "$out/game.log" >&2
+    exit 1
+}
+
+# A display number the server picks itself, so parallel runs never clash.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=""
+for _ in $(seq 100); do
+    if read -r -t 0.1 -u "$fd" display; then break; fi
+done
+[ -n "$display" ] || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR
+export QT_QPA_PLATFORM=xcb
+
+# Screenshots until two in a row agree: the window has finished drawing.
+settled_shot() {
+    local win=$1 file=$2 previous="$out/previous.png"
+    "$import" -silent -window "$win" "$previous"
+    for _ in $(seq 50); do
+        sleep 0.1
+        "$import" -silent -window "$win" "$file"
+        cmp -s "$file" "$previous" && return 0
+        cp "$file" "$previous"
+    done
+    fail "the window never settled"
+}
+
+for scale in 1 2; do
+    if [ "$scale" = 1 ]; then unset QT_SCALE_FACTOR; else export QT_SCALE_FACTOR=$scale; fi
+    "$game" >"$out/game.log" 2>&1 &
+    game_pid=$!
+    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorbel!$' | head -n1) ||
+        fail "no window at scale $scale"
+    size=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    echo "scale $scale: window $size"
+    [ "$size" = "$((395 * scale))x$((385 * scale))" ] || fail "window is $size at scale $scale"
+    settled_shot "$win" "$out/blank-$scale.png"
+    # Mouse presses on dice 1 and 4 hold them: HOLD appears on both.
+    for centre in "294 38" "358 102"; do
+        read -r x y <<<"$centre"
+        xdotool mousemove --window "$win" $((x * scale)) $((y * scale)) click 1
+    done
+    for _ in $(seq 50); do
+        settled_shot "$win" "$out/held-$scale.png"
+        cmp -s "$out/held-$scale.png" "$out/blank-$scale.png" || break
+    done
+
+    if [ "$scale" = 1 ]; then
+        # The window carries the application icon at the launcher's sizes; X11 gets
+        # those up to 128 pixels, as Qt sends no larger ones.
+        icons=$(xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ')
+        echo "window icons: $icons"
+        for s in 16 32 48 64 128; do
+            grep -q "Icon ($s x $s)" <<<"$icons" || fail "the window has no ${s}x${s} icon"
+        done
+        # A desktop matches window and launcher by WM_CLASS; the launcher names its
+        # instance part, the program's file name.
+        want=$(sed -n 's/^StartupWMClass=//p' "$launcher")
+        wm_class=$(xprop -id "$win" WM_CLASS)
+        [[ "$wm_class" == *" = \"$want\", "* ]] || fail "WM_CLASS does not start with $want: $wm_class"
+    fi
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=""
+done
+
+"$scale_check" "$out/held-1.png" "$out/held-2.png"

@@ -1,0 +1,12 @@
+// Runs the desktop tests inside one QApplication; the window ones need it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    // Test discovery runs without CTest's environment: never reach for a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
