@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 
 #include "dice/random_source.h"
 #include "qt/main_window.h"
@@ -12,10 +13,17 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The launcher's name and icon, so that docks and task bars match window and launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorbel.Quorbel"));
+    // X11 takes window icons up to 128 pixels (Qt sends no larger), so the larger PNGs
+    // are not decoded at start-up; and read as the PNGs they are, they load no image
+    // plugin to guess their format.
     QIcon icon;
     QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
                      QDirIterator::Subdirectories);
-    while (png.hasNext()) icon.addFile(png.next());
+    while (png.hasNext()) {
+        QImageReader reader(png.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        if (reader.size().width() <= 128) icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
 
     quorbel::ClockRandom random;
