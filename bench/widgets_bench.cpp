@@ -73,15 +73,18 @@ class TouchCounter : public QObject {
         int recordsChanged = 0;
         int widgetsTouched = 0;
         int touchedButUnchanged = 0;  // widgets touched whose record did not change
+        int namesChanged = 0;         // accessible names, which follow the game too
     };
 
     template <class Action>
     static Result count(MainWindow& window, Action&& action) {
         std::vector<Control> before;
         std::vector<QString> textsBefore;
+        std::vector<QString> namesBefore;
         window.game().form.forEachControl([&](const Control& c) {
             before.push_back(c);
             textsBefore.push_back(textOf(window.widgetFor(c.id)));
+            namesBefore.push_back(window.widgetFor(c.id)->accessibleName());
         });
         TouchCounter counter;
         qApp->installEventFilter(&counter);
@@ -89,14 +92,15 @@ class TouchCounter : public QObject {
         qApp->removeEventFilter(&counter);
 
         std::set<const QObject*> changed;
+        Result result;
         std::size_t i = 0;
         window.game().form.forEachControl([&](const Control& c) {
             QWidget* widget = window.widgetFor(c.id);
             if (!(c == before[i])) changed.insert(widget);
             if (textOf(widget) != textsBefore[i]) counter.touched_.insert(widget);
+            if (widget->accessibleName() != namesBefore[i]) ++result.namesChanged;
             ++i;
         });
-        Result result;
         result.recordsChanged = static_cast<int>(changed.size());
         result.widgetsTouched = static_cast<int>(counter.touched_.size());
         for (const QObject* widget : counter.touched_)
@@ -108,6 +112,7 @@ class TouchCounter : public QObject {
         state.counters["records_changed"] = r.recordsChanged;
         state.counters["widgets_touched"] = r.widgetsTouched;
         state.counters["touched_unchanged"] = r.touchedButUnchanged;
+        state.counters["names_changed"] = r.namesChanged;
     }
 
   protected:
