@@ -15,10 +15,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorbel.Quorbel"));
     // X11 takes window icons up to 128 pixels (Qt sends no larger), so the larger PNGs
     // are not decoded at start-up; and read as the PNGs they are, they load no image
-    // plugin to guess their format.
+    // plugin to guess their format. Every file under :/icons is a PNG: a name filter
+    // would compile a regular expression at start-up for nothing.
     QIcon icon;
-    QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                     QDirIterator::Subdirectories);
+    QDirIterator png(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
     while (png.hasNext()) {
         QImageReader reader(png.next(), "png");
         reader.setAutoDetectImageFormat(false);
