@@ -13,6 +13,11 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target quorbel quorbel_floor quorbel_frame_watch \
     quorbel_core_bench quorbel_widgets_bench
 build=build/default
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"  # Qt wants one, private to the user
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 read -r -a args <<<"${BENCH_ARGS:---benchmark_repetitions=3 --benchmark_report_aggregates_only=true}"
 
 echo
