@@ -66,14 +66,19 @@ inclusive() {  # file, then patterns of functions: one line each
 functions=(
     "_dl_start "
     "QApplication::QApplication("
+    "QIcon::addPixmap("
     "quorbel::qt::MainWindow::MainWindow("
+    "quorbel::qt::MainWindow::build()"
+    "quorbel::qt::MainWindow::mirror()"
+    "QImageReader::read("
     "QWidget::show()"
+    "QXcbWindow::setWindowIcon("
     "QWidgetRepaintManager::paintAndFlush()"
     "QFontDatabasePrivate::load("
     "QFontconfigDatabase::populateFontDatabase()"
     "QFontDatabasePrivate::loadEngine("
-    "QImageReader::read("
-    "quorbel::qt::MainWindow::mirror()"
+    "QTextEngine::shapeText("
+    "QFusionStyle::drawControl("
 )
 profile floor "$floor" efefef
 floor_main="$main"
