@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace quorbel::qt {
 
@@ -21,6 +22,15 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
+}
+
+// A disabled picture keeps its look: a die held between turns shows the same black
+// HOLD as during a turn, not the faded one Qt draws for disabled labels.
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    const QPixmap picture = pixmap();
+    if (picture.isNull() || isEnabled()) return QLabel::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), static_cast<int>(alignment()), picture);
 }
 
 Shape::Shape(Form form, QWidget* parent) : QWidget(parent), form_(form) {
