@@ -8,8 +8,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorbel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorbel"));
+    // The name is also the message boxes' title. A display name would be appended to
+    // every window title ("Quorbel! — Quorbel"), so none is set.
+    QApplication::setApplicationName(QStringLiteral("Quorbel"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The launcher's name and icon, so that docks and task bars match window and launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorbel.Quorbel"));
