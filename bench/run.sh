@@ -5,7 +5,8 @@
 #   bash bench/run.sh [runs]     (start-up runs per program; default 30)
 #
 # BENCH_ARGS passes options to both Google Benchmark programs (default: three
-# repetitions, aggregates only). The figures are not checked: nothing here fails on time.
+# repetitions, of which the median is shown). The figures are not checked: nothing here
+# fails on time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -25,10 +26,10 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 echo "date: $(date -u +%Y-%m-%d), load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 echo "== the game core (no toolkit): ns per call, allocations per call"
-"$build/bench/quorbel_core_bench" "${args[@]}"
+"$build/bench/quorbel_core_bench" "${args[@]}" | sed -E '/_(mean|stddev|cv) /d'
 echo
 echo "== the real widgets, offscreen: us per event, widgets touched"
-"$build/bench/quorbel_widgets_bench" "${args[@]}"
+"$build/bench/quorbel_widgets_bench" "${args[@]}" | sed -E '/_(mean|stddev|cv) /d'
 echo
 echo "== start-up and memory against the floor, under Xvfb"
 bash bench/startup.sh "$build" "${1:-30}"
