@@ -6,8 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("floor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Floor"));
+    QApplication::setApplicationName(QStringLiteral("Floor"));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     QWidget window;
