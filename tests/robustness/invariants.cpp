@@ -121,20 +121,16 @@ std::string quoted(std::string_view text) {
 
 std::string checkCategory(const Sheet& sheet, const Control& label, int slot) {
     const bool isClosed = closed(label);
-    const bool initial = label.caption == sheet.initial;
+    const auto where = [&] {
+        return std::string(sheet.name) + " reads " + quoted(label.caption) + " with slot " +
+               std::to_string(slot) + (isClosed ? " (closed)" : " (open)");
+    };
+    if (label.caption == sheet.initial && (!isClosed || sheet.closesWithInitial))
+        return slot == 0 ? std::string() : "caption: " + where();
     const std::optional<int> scored = scoreShown(sheet, label.caption);
-    const std::string where = std::string(sheet.name) + " reads " + quoted(label.caption) +
-                              " with slot " + std::to_string(slot) +
-                              (isClosed ? " (closed)" : " (open)");
-    if (initial && (!isClosed || sheet.closesWithInitial)) {
-        if (slot != 0) return "caption: " + where;
-        return {};
-    }
-    if (scored && (isClosed || sheet.scoresWhileOpen)) {
-        if (*scored != slot) return "caption: " + where;
-        return {};
-    }
-    return "caption: not a text the game can give: " + where;
+    if (scored && (isClosed || sheet.scoresWhileOpen))
+        return *scored == slot ? std::string() : "caption: " + where();
+    return "caption: not a text the game can give: " + where();
 }
 
 // Pip positions 1..7 shown for each value, as bits 0..6; a blank die shows none.
@@ -189,16 +185,23 @@ std::string structureViolation(const Form& form) {
 
 }  // namespace
 
-bool Snapshot::operator==(const Snapshot& other) const {
-    if (!(state == other.state)) return false;
+namespace {
+
+bool sameForm(const Form& one, const Form& other) {
     std::vector<const Control*> mine;
     std::vector<const Control*> theirs;
-    form.forEachControl([&](const Control& c) { mine.push_back(&c); });
-    other.form.forEachControl([&](const Control& c) { theirs.push_back(&c); });
+    one.forEachControl([&](const Control& c) { mine.push_back(&c); });
+    other.forEachControl([&](const Control& c) { theirs.push_back(&c); });
     if (mine.size() != theirs.size()) return false;
     for (std::size_t i = 0; i < mine.size(); ++i)
         if (!(*mine[i] == *theirs[i])) return false;
     return true;
+}
+
+}  // namespace
+
+bool Snapshot::operator==(const Snapshot& other) const {
+    return state == other.state && sameForm(form, other.form);
 }
 
 const Snapshot& freshGame() {
@@ -270,21 +273,38 @@ std::string firstViolation(const GameState& s, const Form& form) {
 }
 
 std::string InvariantChecker::observe(const Quorbel& game) {
-    Snapshot now = Snapshot::of(game);
-    std::string broken = firstViolation(now.state, now.form);
-    if (broken.empty()) broken = compare(previous_, now);
-    previous_ = std::move(now);
+    std::string broken = firstViolation(game.state, game.form);
+    if (broken.empty()) broken = compare(game.state, game.form);
+    remember(game);
     return broken;
 }
 
-std::string InvariantChecker::compare(const Snapshot& before, const Snapshot& after) {
-    const GameState& b = before.state;
-    const GameState& a = after.state;
+void InvariantChecker::reset(const Quorbel& game) {
+    before_.finished.reset();
+    remember(game);
+}
 
-    if (b.claimed == kCategories) {
+void InvariantChecker::remember(const Quorbel& game) {
+    before_.state = game.state;
+    for (int die = 1; die <= 6; ++die) before_.held[die] = game.form.hold(die).visible;
+    for (std::size_t c = 0; c < kSheets.size(); ++c) {
+        const Control& label = kSheets[c].label(game.form);
+        before_.closed[c] = closed(label);
+        before_.captions[c] = label.caption;  // in place: a long walk reuses the storage
+    }
+    if (game.state.claimed != kCategories)
+        before_.finished.reset();
+    else if (!before_.finished)
+        before_.finished = Snapshot::of(game);
+}
+
+std::string InvariantChecker::compare(const GameState& a, const Form& form) {
+    const GameState& b = before_.state;
+
+    if (before_.finished) {
         // A finished game waits for Restart or Exit; nothing else may touch it.
-        if (after == before) return {};
-        if (after == freshGame()) {
+        if (a == b && sameForm(form, before_.finished->form)) return {};
+        if (a == freshGame().state && sameForm(form, freshGame().form)) {
             ++restarts_;
             return {};
         }
@@ -295,7 +315,7 @@ std::string InvariantChecker::compare(const Snapshot& before, const Snapshot& af
         return "claimed: went from " + std::to_string(b.claimed) + " to " +
                std::to_string(a.claimed) + " in one event";
     for (int die = 1; die <= 6; ++die)
-        if (before.form.hold(die).visible && a.dice[die] != b.dice[die])
+        if (before_.held[die] && a.dice[die] != b.dice[die])
             return "holds: held die " + std::to_string(die) + " changed from " +
                    std::to_string(b.dice[die]) + " to " + std::to_string(a.dice[die]);
     if (a.dice != b.dice && a.rolls <= b.rolls) return "dice: changed without a roll";
@@ -304,16 +324,16 @@ std::string InvariantChecker::compare(const Snapshot& before, const Snapshot& af
         a.claimed > b.claimed || a.sxkindscore != b.sxkindscore || (b.rolls > 0 && a.rolls == 0);
     if (turnEnded)
         for (int die = 1; die <= 6; ++die)
-            if (after.form.hold(die).visible)
+            if (form.hold(die).visible)
                 return "holds: die " + std::to_string(die) + " still held after the turn ended";
 
-    for (const Sheet& sheet : kSheets) {
-        const Control& was = sheet.label(before.form);
-        const Control& is = sheet.label(after.form);
-        if (closed(was) &&
-            (!closed(is) || is.caption != was.caption || sheet.slot(a) != sheet.slot(b)))
+    for (std::size_t c = 0; c < kSheets.size(); ++c) {
+        const Sheet& sheet = kSheets[c];
+        const Control& is = sheet.label(form);
+        if (before_.closed[c] &&
+            (!closed(is) || is.caption != before_.captions[c] || sheet.slot(a) != sheet.slot(b)))
             return "caption: closed " + std::string(sheet.name) + " changed from " +
-                   quoted(was.caption) + " to " + quoted(is.caption);
+                   quoted(before_.captions[c]) + " to " + quoted(is.caption);
     }
 
     if (a.sxkindscore > b.sxkindscore) ++sixOfAKindScores_;

@@ -1,6 +1,8 @@
 // What must hold of a game at every moment, and across every single event.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include "game/game_state.h"
 #include "game/quorbel.h"
@@ -31,22 +33,32 @@ const Snapshot& freshGame();
 // and against what the previous call saw, then remembers it.
 class InvariantChecker {
   public:
-    explicit InvariantChecker(const Quorbel& game) : previous_(Snapshot::of(game)) {}
+    explicit InvariantChecker(const Quorbel& game) { reset(game); }
 
     // The first rule broken, or empty. Call it after every event.
     std::string observe(const Quorbel& game);
 
     // Starts watching a different game (a new program after Exit).
-    void reset(const Quorbel& game) { previous_ = Snapshot::of(game); }
+    void reset(const Quorbel& game);
 
     int gamesCompleted() const { return gamesCompleted_; }
     int restarts() const { return restarts_; }
     int sixOfAKindScores() const { return sixOfAKindScores_; }
 
   private:
-    std::string compare(const Snapshot& before, const Snapshot& after);
+    // What the rules across an event need of the game before it.
+    struct Before {
+        GameState state;
+        std::array<bool, 7> held{};  // die 1..6
+        std::array<bool, 16> closed{};
+        std::array<std::string, 16> captions;
+        std::optional<Snapshot> finished;  // all of it, while the game is over
+    };
 
-    Snapshot previous_;
+    std::string compare(const GameState& after, const Form& form);
+    void remember(const Quorbel& game);
+
+    Before before_;
     int gamesCompleted_ = 0;
     int restarts_ = 0;
     int sixOfAKindScores_ = 0;

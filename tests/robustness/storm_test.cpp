@@ -1,0 +1,172 @@
+// Thousands of presses, clicks, double clicks and keys on the real widgets, also while the
+// rating message is open, with every rule checked after each one.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <random>
+
+#include "invariants.h"
+#include "play.h"
+#include "qt_probe.h"
+#include "walk.h"
+
+using namespace quorbel;
+using namespace quorbel::robustness;
+
+namespace {
+
+class StormRunner {
+  public:
+    StormRunner(std::uint64_t seed, qt::MainWindow& window)
+        : engine_(seed), window_(window), widgets_(window), checker_(window.game()) {}
+
+    // One random event, then the rules.
+    void step() {
+        if (!broken_.empty()) return;
+        act();
+        ++events_;
+        observe();
+    }
+
+    // Events sent while a rating is open: its modal loop is running, and these arrive anyway.
+    void burst(int events) {
+        observe();  // the claim that ended the game has done everything but wait for the box
+        if (++depth_ <= 2)
+            for (int i = 0; i < events; ++i) {
+                step();
+                ++inBox_;
+            }
+        --depth_;
+    }
+
+    const std::string& broken() const { return broken_; }
+    long events() const { return events_; }
+    long eventsInBox() const { return inBox_; }
+    const InvariantChecker& checker() const { return checker_; }
+
+  private:
+    void observe() {
+        if (broken_.empty()) broken_ = checker_.observe(window_.game());
+        if (broken_.empty()) broken_ = widgets_.mismatch();
+        if (!broken_.empty()) broken_ = "after event " + std::to_string(events_) + ": " + broken_;
+    }
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
+    bool likely(double p) { return std::bernoulli_distribution(p)(engine_); }
+
+    Qt::MouseButton button() {
+        static constexpr std::array<Qt::MouseButton, 10> kButtons = {
+            Qt::LeftButton,    Qt::LeftButton,   Qt::LeftButton,   Qt::LeftButton,
+            Qt::LeftButton,    Qt::RightButton,  Qt::MiddleButton, Qt::BackButton,
+            Qt::ForwardButton, Qt::ExtraButton24};
+        return kButtons[static_cast<std::size_t>(pick(static_cast<int>(kButtons.size())))];
+    }
+
+    QWidget* control(ControlId id) const { return widgets_[id]; }
+
+    void act() {
+        using enum ControlName;
+        QWidget* roll = control({press, 0});
+        const double kind = std::uniform_real_distribution<double>(0, 1)(engine_);
+        if (kind < 0.22) {
+            QTest::mouseClick(roll, Qt::LeftButton);
+        } else if (kind < 0.42) {
+            const auto& dice = window_.game().state.dice;
+            const bool sixOfAKind =
+                window_.game().state.rolls > 0 &&
+                std::all_of(dice.begin() + 2, dice.end(), [&](int d) { return d == dice[1]; });
+            if (sixOfAKind && !isClosed(window_, {sxkind, 0}) && likely(0.8))
+                return QTest::mouseClick(control({sxkind, 0}), Qt::LeftButton);
+            std::vector<ControlId> choice;
+            for (ControlId id : categoryIds())
+                if (!likely(0.6) || !isClosed(window_, id)) choice.push_back(id);
+            if (choice.empty()) choice = categoryIds();
+            QTest::mouseClick(
+                control(choice[static_cast<std::size_t>(pick(static_cast<int>(choice.size())))]),
+                Qt::LeftButton);
+        } else if (kind < 0.55) {
+            pressAt(window_, {pick(405) - 5, pick(395) - 5}, button(), likely(0.95));
+        } else if (kind < 0.65) {
+            pressAt(window_, {262 + pick(129), 6 + pick(193)}, button(), likely(0.95));
+        } else if (kind < 0.71) {
+            // A double click as the window system sends it: a click, then a double-click
+            // press and its release. Or the bare double-click event alone.
+            if (likely(0.7)) {
+                QTest::mouseClick(roll, Qt::LeftButton);
+                QTest::mouseDClick(roll, Qt::LeftButton);
+                QTest::mouseRelease(roll, Qt::LeftButton);
+            } else {
+                QTest::mouseDClick(roll, Qt::LeftButton);
+            }
+        } else if (kind < 0.80) {
+            // Any widget at all, hidden and disabled ones included.
+            const auto& all = allControls();
+            QTest::mouseClick(
+                control(all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))]),
+                button());
+        } else if (kind < 0.85) {
+            QTest::mouseClick(control({restart, 0}), Qt::LeftButton);
+        } else if (kind < 0.86) {
+            QTest::mouseClick(control({exitgame, 0}), Qt::LeftButton);
+        } else if (kind < 0.93) {
+            QTest::mouseClick(control({hold, pick(6) + 1}), button());
+        } else {
+            static constexpr std::array<Qt::Key, 8> kKeys = {
+                Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+                Qt::Key_A,     Qt::Key_Tab,    Qt::Key_Left,  Qt::Key_Down};
+            QWidget* focus = window_.focusWidget() ? window_.focusWidget() : &window_;
+            QTest::keyClick(focus, kKeys[static_cast<std::size_t>(pick(8))]);
+        }
+    }
+
+    std::mt19937_64 engine_;
+    qt::MainWindow& window_;
+    WidgetMap widgets_;
+    InvariantChecker checker_;
+    std::string broken_;
+    long events_ = 0;
+    long inBox_ = 0;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+class Storm : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void eventsRainOnEveryControl_data();
+    void eventsRainOnEveryControl();
+};
+
+void Storm::eventsRainOnEveryControl_data() {
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
+}
+
+void Storm::eventsRainOnEveryControl() {
+    QFETCH(int, seed);
+    StickyRandom random(static_cast<std::uint64_t>(seed));
+    int exits = 0;
+    qt::MainWindow window(random, [&] { ++exits; });
+    window.show();
+    window.widgetFor({ControlName::press, 0})->setFocus();
+    StormRunner storm(static_cast<std::uint64_t>(seed) * 7919, window);
+    MessageBoxWatcher ratings([&](QMessageBox&) { storm.burst(30); });
+
+    for (int i = 0; i < 2500 && storm.broken().empty(); ++i) storm.step();
+
+    qInfo(
+        "seed %d: %ld events (%ld while a rating was open), %d games completed, %d restarts, "
+        "%d ratings, %d six-of-a-kind scores, %d exits",
+        seed, storm.events(), storm.eventsInBox(), storm.checker().gamesCompleted(),
+        storm.checker().restarts(), ratings.seen(), storm.checker().sixOfAKindScores(), exits);
+    QVERIFY2(storm.broken().empty(), storm.broken().c_str());
+    QVERIFY(storm.checker().gamesCompleted() >= 3);
+    QVERIFY(storm.eventsInBox() > 0);
+}
+
+QTEST_MAIN(Storm)
+#include "storm_test.moc"

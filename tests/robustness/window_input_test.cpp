@@ -1,0 +1,232 @@
+// Input the window must shrug off: closing it under the rating message, keys, every mouse
+// button, and presses on the very edges of the dice.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "invariants.h"
+#include "play.h"
+#include "qt_probe.h"
+#include "walk.h"
+
+using namespace quorbel;
+using namespace quorbel::robustness;
+
+Q_DECLARE_METATYPE(Qt::Key)
+
+namespace {
+
+struct Window {
+    StickyRandom random{5};
+    int exits = 0;
+    qt::MainWindow window{random, [this] { ++exits; }};
+    WidgetMap widgets{window};
+
+    Window() { window.show(); }
+    QWidget* operator[](ControlId id) const { return widgets[id]; }
+    Snapshot now() { return Snapshot::of(window.game()); }
+    void click(ControlId id) { QTest::mouseClick(widgets[id], Qt::LeftButton); }
+
+    // Plays until one open category is left, then rolls: its click ends the game.
+    ControlId playToTheLastClaim() {
+        for (;;) {
+            std::vector<ControlId> open;
+            for (ControlId id : categoryIds())
+                if (!isClosed(window, id)) open.push_back(id);
+            if (open.size() == 1) {
+                click({ControlName::press, 0});
+                return open.front();
+            }
+            playTurn(window, widgets);
+        }
+    }
+
+    // A key press and release, delivered where the keyboard is: to the focused widget.
+    void key(Qt::Key key) {
+        QWidget* focus = window.focusWidget() ? window.focusWidget() : &window;
+        QTest::keyClick(focus, key);
+    }
+};
+
+// The centre of die n's square, clear of its HOLD picture.
+QPoint dieCentre(int die) {
+    return {294 + 64 * ((die - 1) % 2), 20 + 64 * ((die - 1) / 2)};
+}
+
+}  // namespace
+
+class WindowInput : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void closingTheWindowUnderTheRating();
+    void keysOnTheFocusedButton_data();
+    void keysOnTheFocusedButton();
+    void keysOnAFinishedGame_data();
+    void keysOnAFinishedGame();
+    void everyMouseButtonOnADie();
+    void pressesOnEdgesAndGapsDoNothing();
+};
+
+void WindowInput::closingTheWindowUnderTheRating() {
+    Window w;
+    const ControlId last = w.playToTheLastClaim();
+    bool closedUnderTheBox = false;
+    bool boxStillOpen = false;
+    // The box is up: close the main window now, and the box a little later.
+    MessageBoxWatcher watcher([&](QMessageBox& box) {
+        QTimer::singleShot(0, &w.window, [&] {
+            w.window.close();
+            closedUnderTheBox = w.window.isHidden();
+        });
+        QPointer<QMessageBox> open(&box);
+        QTimer::singleShot(50, &box, [&, open] { boxStillOpen = open && open->isVisible(); });
+        QTest::qWait(100);
+    });
+    w.click(last);
+
+    QCOMPARE(watcher.seen(), 1);
+    QVERIFY(closedUnderTheBox);
+    QVERIFY(boxStillOpen);
+    QCOMPARE(w.exits, 1);  // closing the window ends the program, as Exit does
+    QVERIFY(w.window.game().isOver());
+    const std::string broken = firstViolation(w.window.game());
+    QVERIFY2(broken.empty(), broken.c_str());
+    const std::string mismatch = w.widgets.mismatch();
+    QVERIFY2(mismatch.empty(), mismatch.c_str());
+}
+
+void WindowInput::keysOnTheFocusedButton_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("rolls");
+    QTest::newRow("Space") << Qt::Key_Space << true;
+    QTest::newRow("Return") << Qt::Key_Return << true;
+    QTest::newRow("Enter") << Qt::Key_Enter << true;
+    for (auto [name, key] : {std::pair{"Escape", Qt::Key_Escape},
+                             {"Tab", Qt::Key_Tab},
+                             {"Backtab", Qt::Key_Backtab},
+                             {"Left", Qt::Key_Left},
+                             {"Right", Qt::Key_Right},
+                             {"Up", Qt::Key_Up},
+                             {"Down", Qt::Key_Down},
+                             {"R", Qt::Key_R},
+                             {"x", Qt::Key_X},
+                             {"1", Qt::Key_1},
+                             {"F1", Qt::Key_F1},
+                             {"Backspace", Qt::Key_Backspace},
+                             {"Delete", Qt::Key_Delete},
+                             {"Home", Qt::Key_Home},
+                             {"PageDown", Qt::Key_PageDown},
+                             {"Menu", Qt::Key_Menu}})
+        QTest::newRow(name) << key << false;
+}
+
+void WindowInput::keysOnTheFocusedButton() {
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, rolls);
+    Window w;
+    w.click({ControlName::press, 0});
+    pressAt(w.window, dieCentre(3), Qt::LeftButton);  // a held die must stay held, too
+    QWidget* roll = w[{ControlName::press, 0}];
+    roll->setFocus();
+    QCOMPARE(w.window.focusWidget(), roll);
+    const Snapshot before = w.now();
+    InvariantChecker checker(w.window.game());
+
+    w.key(key);
+    const std::string broken = checker.observe(w.window.game());
+    QVERIFY2(broken.empty(), broken.c_str());
+    if (rolls) {
+        QCOMPARE(w.window.game().state.rolls, before.state.rolls + 1);
+        QCOMPARE(w.window.game().state.dice[3], before.state.dice[3]);
+    } else {
+        QVERIFY(w.now() == before);
+        // The key may have moved the focus; whatever has it now still answers to Space.
+        w.key(Qt::Key_Space);
+        QCOMPARE(w.window.game().state.rolls, before.state.rolls + 1);
+    }
+}
+
+void WindowInput::keysOnAFinishedGame_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("onExit");
+    QTest::addColumn<bool>("acts");
+    for (bool onExit : {false, true}) {
+        const QString button = onExit ? "Exit " : "Restart ";
+        QTest::newRow(qPrintable(button + "Space")) << Qt::Key_Space << onExit << true;
+        QTest::newRow(qPrintable(button + "Return")) << Qt::Key_Return << onExit << true;
+        QTest::newRow(qPrintable(button + "Escape")) << Qt::Key_Escape << onExit << false;
+        QTest::newRow(qPrintable(button + "Q")) << Qt::Key_Q << onExit << false;
+        QTest::newRow(qPrintable(button + "Tab")) << Qt::Key_Tab << onExit << false;
+        QTest::newRow(qPrintable(button + "Down")) << Qt::Key_Down << onExit << false;
+    }
+}
+
+void WindowInput::keysOnAFinishedGame() {
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, onExit);
+    QFETCH(bool, acts);
+    Window w;
+    MessageBoxWatcher ratings;
+    w.click(w.playToTheLastClaim());
+    QVERIFY(w.window.game().isOver());
+    QWidget* button = w[{onExit ? ControlName::exitgame : ControlName::restart, 0}];
+    button->setFocus();
+    QCOMPARE(w.window.focusWidget(), button);
+    const Snapshot finished = w.now();
+
+    w.key(key);
+    QCOMPARE(w.exits, acts && onExit ? 1 : 0);
+    if (acts && !onExit)
+        QVERIFY(w.now() == freshGame());
+    else
+        QVERIFY(w.now() == finished);
+}
+
+void WindowInput::everyMouseButtonOnADie() {
+    Window w;
+    w.click({ControlName::press, 0});
+    for (int die = 1; die <= 6; ++die) {
+        bool held = false;
+        for (int bit = 0; (1 << bit) <= static_cast<int>(Qt::MaxMouseButton); ++bit) {
+            const auto button = static_cast<Qt::MouseButton>(1 << bit);
+            pressAt(w.window, dieCentre(die), button);
+            held = !held;
+            QVERIFY2(w.window.game().form.hold(die).visible == held,
+                     qPrintable(QStringLiteral("die %1, button %2").arg(die).arg(1 << bit, 0, 16)));
+        }
+    }
+    const std::string broken = firstViolation(w.window.game());
+    QVERIFY2(broken.empty(), broken.c_str());
+}
+
+void WindowInput::pressesOnEdgesAndGapsDoNothing() {
+    Window w;
+    w.click({ControlName::press, 0});
+    pressAt(w.window, dieCentre(2), Qt::LeftButton);
+    pressAt(w.window, dieCentre(5), Qt::LeftButton);
+    const Snapshot before = w.now();
+    // Every pixel of the dice's area that is not strictly inside a square: the squares'
+    // own edges and the gaps between them.
+    int presses = 0;
+    for (int x = 264; x <= 388; ++x) {
+        for (int y = 8; y <= 196; ++y) {
+            const bool inColumn = (x > 264 && x < 324) || (x > 328 && x < 388);
+            const bool inRow = (y > 8 && y < 68) || (y > 72 && y < 132) || (y > 136 && y < 196);
+            if (inColumn && inRow) continue;
+            for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+                pressAt(w.window, {x, y}, button);
+                ++presses;
+                if (!(w.now() == before))
+                    QFAIL(qPrintable(
+                        QStringLiteral("a press at %1, %2 changed the game").arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY(presses > 2 * (4 * 189 + 6 * 125));  // the edges alone, and then the gaps
+}
+
+QTEST_MAIN(WindowInput)
+#include "window_input_test.moc"
