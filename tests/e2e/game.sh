@@ -80,7 +80,7 @@ read -r box_x box_y box_w box_h <<<"$(xwininfo -id "$box" | awk '
     /^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print x, y, w, h}')"
 # Dark text on a light face.
 box_painted() {
-    "$IMPORT" -silent -window "$box" "$TMP_DIR/box.png" 2>/dev/null || return 1
+    grab -window "$box" "$TMP_DIR/box.png" || return 1
     [ "$(count "$TMP_DIR/box.png" "${box_w}x${box_h}+0+0" 0 0 0 80)" -gt 50 ] &&
         [ "$(count "$TMP_DIR/box.png" "${box_w}x${box_h}+0+0" 240 240 240 30)" -gt $((box_w * box_h / 2)) ]
 }
@@ -89,7 +89,7 @@ cp "$TMP_DIR/box.png" "$OUT_DIR/end_message.png"
 # The screen as the player sees it: the finished sheet under the message box.
 right=$((box_x + box_w > 395 ? box_x + box_w : 395))
 bottom=$((box_y + box_h > 385 ? box_y + box_h : 385))
-"$IMPORT" -silent -window root -crop "${right}x${bottom}+0+0" +repage "$OUT_DIR/end_screen.png"
+grab -window root -crop "${right}x${bottom}+0+0" +repage "$OUT_DIR/end_screen.png"
 note "screenshots $OUT_DIR/end_message.png, $OUT_DIR/end_screen.png"
 
 # Return presses the box's OK button.

@@ -4,7 +4,8 @@
 # Rectangles are ImageMagick geometries, WIDTHxHEIGHT+LEFT+TOP, in window pixels.
 # shellcheck shell=bash disable=SC2317  # conditions are run through wait_until
 
-set -euo pipefail
+set -eEuo pipefail
+trap 'echo "FAIL: line $LINENO of $(basename "${BASH_SOURCE[0]}"): $BASH_COMMAND" >&2' ERR
 
 [ $# -ge 2 ] || {
     echo "usage: $0 <quorbel binary> <output dir>" >&2
@@ -38,8 +39,8 @@ note() { echo "-- $*"; }
 # fail MESSAGE: reports, keeps a screenshot and the game's output, and ends the script.
 fail() {
     echo "FAIL: $*" >&2
-    if [ -n "$WIN" ]; then
-        "$IMPORT" -silent -window "$WIN" "$OUT_DIR/$SCRIPT_NAME.failure.png" 2>/dev/null &&
+    if [ -n "$WIN" ] && [ -n "$GAME_PID" ] && alive "$GAME_PID"; then
+        grab -window "$WIN" "$OUT_DIR/$SCRIPT_NAME.failure.png" &&
             echo "screenshot at failure: $OUT_DIR/$SCRIPT_NAME.failure.png" >&2
     fi
     if [ -s "$GAME_LOG" ]; then
@@ -125,8 +126,15 @@ start_game() {
     note "game window $WIN (pid $GAME_PID)"
 }
 
+# grab IMPORT-ARGUMENTS...: a screenshot. Bounded in time: import waits for a mouse
+# click to pick a window when the one it was given has gone.
+grab() { timeout 20 "$IMPORT" -silent "$@" 2>/dev/null; }
+
 # shot FILE: a screenshot of the game window.
-shot() { "$IMPORT" -silent -window "$WIN" "$1" 2>/dev/null; }
+shot() {
+    alive "$GAME_PID" || fail "the game is no longer running"
+    grab -window "$WIN" "$1"
+}
 
 # crop FILE RECT OUT: cuts a rectangle out of a screenshot.
 crop() { "$CONVERT" "$1" -crop "$2" +repage "$3"; }
@@ -167,7 +175,10 @@ dice_red() { dice_count "$1" 255 0 0 40; }
 dice_hold_ink() { dice_count "$1" 0 0 0 60 54x12+3+25; }
 
 # click X Y: a left click at window coordinates.
-click() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
+click() {
+    alive "$GAME_PID" || fail "the game is no longer running"
+    xdotool mousemove --window "$WIN" "$1" "$2" click 1
+}
 
 # Die n (1..6): its square, and the top left corner of it.
 die_left() { echo $((264 + 64 * (($1 - 1) % 2))); }
