@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Rolling and holding in the real window: every die shows pips after Roll, a press
 # on a die shows or hides its HOLD picture, and held dice keep their faces.
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
 start_x

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A whole game by mouse: sixteen turns of Roll and a click on the next open
 # category, the rating message at the end, then Exit.
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
 start_x

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window as it opens: size, caption, colours, blank dice, only Roll among the
 # buttons, and category labels that take no clicks before the first roll.
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
 start_x
