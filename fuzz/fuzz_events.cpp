@@ -71,25 +71,6 @@ float coordinateFrom(std::uint8_t high, std::uint8_t low) {
     return static_cast<float>(v) / 128.0f - 32.0f;
 }
 
-constexpr std::array<ControlId, 16> kCategoryIds = {{
-    {ControlName::numbers, 1},
-    {ControlName::numbers, 2},
-    {ControlName::numbers, 3},
-    {ControlName::numbers, 4},
-    {ControlName::numbers, 5},
-    {ControlName::numbers, 6},
-    {ControlName::thpair, 0},
-    {ControlName::thrkind, 0},
-    {ControlName::ttkind, 0},
-    {ControlName::frkind, 0},
-    {ControlName::fvkind, 0},
-    {ControlName::sstr, 0},
-    {ControlName::lstr, 0},
-    {ControlName::gstr, 0},
-    {ControlName::sxkind, 0},
-    {ControlName::chance, 0},
-}};
-
 Event decode(Bytes& in) {
     Event e;
     const auto click = [&](ControlId id) { e.target = id; };

@@ -6,18 +6,13 @@
 
 #include "qt/main_window.h"
 #include "qt_probe.h"
+#include "walk.h"
 
 namespace quorbel::robustness {
 
 // The category labels, Aces first.
 inline std::vector<ControlId> categoryIds() {
-    using enum ControlName;
-    std::vector<ControlId> ids;
-    for (int i = 1; i <= 6; ++i) ids.push_back({numbers, i});
-    for (ControlName name :
-         {thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr, sxkind, chance})
-        ids.push_back({name, 0});
-    return ids;
+    return {kCategoryIds.begin(), kCategoryIds.end()};
 }
 
 inline bool isClosed(qt::MainWindow& window, ControlId id) {

@@ -20,26 +20,6 @@ std::string number(double value, int digits) {
     return text;
 }
 
-// The category labels, the way the generator aims at them.
-constexpr std::array<ControlId, 16> kCategoryIds = {{
-    {ControlName::numbers, 1},
-    {ControlName::numbers, 2},
-    {ControlName::numbers, 3},
-    {ControlName::numbers, 4},
-    {ControlName::numbers, 5},
-    {ControlName::numbers, 6},
-    {ControlName::thpair, 0},
-    {ControlName::thrkind, 0},
-    {ControlName::ttkind, 0},
-    {ControlName::frkind, 0},
-    {ControlName::fvkind, 0},
-    {ControlName::sstr, 0},
-    {ControlName::lstr, 0},
-    {ControlName::gstr, 0},
-    {ControlName::sxkind, 0},
-    {ControlName::chance, 0},
-}};
-
 const Control& labelOf(const Form& form, ControlId id) {
     switch (id.name) {
         using enum ControlName;
