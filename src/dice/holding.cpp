@@ -3,17 +3,15 @@
 
 namespace quorbel {
 
-// Any mouse button over a die square holds or releases it, at any time until the game
-// is over: a finished game waits for Restart or Exit, and holds nothing.
+// Any mouse button over a die square holds or releases it, at any time.
 void Quorbel::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
-    if (isOver()) return;
     const int die = dieAt(x, y);
     if (die == 0) return;
     form.hold(die).visible = !form.hold(die).visible;
 }
 
 void Quorbel::hold_Click(int index) {
-    if (index < 1 || index > form.hold.upper() || isOver()) return;
+    if (index < 1 || index > form.hold.upper()) return;
     form.hold(index).visible = !form.hold(index).visible;
 }
 

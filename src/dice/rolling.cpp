@@ -3,10 +3,6 @@
 
 namespace quorbel {
 
-namespace {
-constexpr int kRollsPerTurn = 5;
-}
-
 void Quorbel::press_Click() {
     for (int k = 1; k <= form.pip.upper(); ++k) form.pip(k).visible = false;
     for (int i = 1; i <= 6; ++i) {

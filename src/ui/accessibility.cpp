@@ -10,8 +10,6 @@ namespace quorbel {
 
 namespace {
 
-constexpr int kRollsPerTurn = 5;
-
 constexpr std::array<std::string_view, kPipsPerDie> kPipPlaces = {
     "upper left",   "upper right", "middle left", "centre",
     "middle right", "lower left",  "lower right"};

@@ -187,14 +187,23 @@ std::string structureViolation(const Form& form) {
 
 namespace {
 
-bool sameForm(const Form& one, const Form& other) {
+// holdsMayDiffer: a finished game still lets the player hold and release dice, which
+// changes nothing of the game.
+bool sameForm(const Form& one, const Form& other, bool holdsMayDiffer = false) {
     std::vector<const Control*> mine;
     std::vector<const Control*> theirs;
     one.forEachControl([&](const Control& c) { mine.push_back(&c); });
     other.forEachControl([&](const Control& c) { theirs.push_back(&c); });
     if (mine.size() != theirs.size()) return false;
-    for (std::size_t i = 0; i < mine.size(); ++i)
-        if (!(*mine[i] == *theirs[i])) return false;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        if (holdsMayDiffer && mine[i]->id.name == ControlName::hold) {
+            Control held = *mine[i];
+            held.visible = theirs[i]->visible;
+            if (!(held == *theirs[i])) return false;
+        } else if (!(*mine[i] == *theirs[i])) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -302,8 +311,8 @@ std::string InvariantChecker::compare(const GameState& a, const Form& form) {
     const GameState& b = before_.state;
 
     if (before_.finished) {
-        // A finished game waits for Restart or Exit; nothing else may touch it.
-        if (a == b && sameForm(form, before_.finished->form)) return {};
+        // A finished game waits for Restart or Exit; only the HOLD markers may still move.
+        if (a == b && sameForm(form, before_.finished->form, true)) return {};
         if (a == freshGame().state && sameForm(form, freshGame().form)) {
             ++restarts_;
             return {};

@@ -273,9 +273,10 @@ TEST(Invariants, AFinishedGameChangesOnlyThroughRestart) {
     Quorbel& game = session.game();
     InvariantChecker checker(game);
     const Snapshot finished = Snapshot::of(game);
-    game.form.hold(2).visible = true;
+    const int face = game.state.dice[1];
+    game.state.dice[1] = face % 6 + 1;
     EXPECT_EQ(tagOf(checker.observe(game)), "over");
-    game.form.hold(2).visible = false;
+    game.state.dice[1] = face;
     checker.reset(game);
     EXPECT_EQ(checker.observe(game), "");  // an event that changes nothing
     game.restart_Click();
@@ -284,20 +285,24 @@ TEST(Invariants, AFinishedGameChangesOnlyThroughRestart) {
     EXPECT_FALSE(Snapshot::of(game) == finished);
 }
 
-// Found by the walk: a press on a die of a finished game used to hold it.
-TEST(Regression, AFinishedGameHoldsNoDie) {
+// A finished game still holds and releases dice, as at any other time, and nothing
+// else of it changes.
+TEST(Regression, AFinishedGameTogglesHoldsOnly) {
     Session session;
     finish(session);
+    const GameState before = session.game().state;
     for (int die = 1; die <= 6; ++die) {
         const float x = die % 2 == 1 ? 294.0f : 358.0f;
         const float y = 38.0f + 64.0f * static_cast<float>((die - 1) / 2);
         for (int button : {1, 2, 4}) {
+            const bool held = session.game().form.hold(die).visible;
             EXPECT_EQ(session.apply(pressAt(x, y, button)), "") << "die " << die;
-            EXPECT_FALSE(session.game().form.hold(die).visible) << "die " << die;
+            EXPECT_NE(session.game().form.hold(die).visible, held) << "die " << die;
         }
         session.game().hold_Click(die);
         EXPECT_FALSE(session.game().form.hold(die).visible) << "die " << die;
     }
+    EXPECT_EQ(session.game().state, before);
 }
 
 TEST(Shrink, LeavesOnlyTheEventsAFailureNeeds) {
