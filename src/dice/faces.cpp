@@ -26,13 +26,20 @@ constexpr std::array<std::array<int, 2>, 8> kPositionCell = {
 
 std::span<const int> faceOffsets(int value) {
     switch (value) {
-        case 1: return kOne;
-        case 2: return kTwo;
-        case 3: return kThree;
-        case 4: return kFour;
-        case 5: return kFive;
-        case 6: return kSix;
-        default: return {};
+        case 1:
+            return kOne;
+        case 2:
+            return kTwo;
+        case 3:
+            return kThree;
+        case 4:
+            return kFour;
+        case 5:
+            return kFive;
+        case 6:
+            return kSix;
+        default:
+            return {};
     }
 }
 
@@ -85,6 +92,8 @@ void Quorbel::loadimages() {
     }
 }
 
-void Quorbel::pv(int i, int q) { form.pip(kPipsPerDie * i - q).visible = true; }
+void Quorbel::pv(int i, int q) {
+    form.pip(kPipsPerDie * i - q).visible = true;
+}
 
 }  // namespace quorbel

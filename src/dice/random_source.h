@@ -7,21 +7,21 @@
 namespace quorbel {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void seedFromClock() = 0;
     virtual double next() = 0;  // uniform in [0, 1)
 };
 
 class ClockRandom final : public RandomSource {
-public:
+  public:
     void seedFromClock() override;
     double next() override {
         // 53 random bits scaled into [0, 1): never 1.0, unlike some generate_canonical builds.
         return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
     }
 
-private:
+  private:
     std::mt19937_64 engine_{};
 };
 

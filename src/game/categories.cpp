@@ -5,7 +5,7 @@ namespace quorbel {
 namespace {
 
 template <int Face>
-const CategoryRow upper(std::string_view prefix) {
+CategoryRow upper(std::string_view prefix) {
     return {[](Form& f) -> Control& { return f.numbers(Face); },
             prefix,
             {},
@@ -15,10 +15,10 @@ const CategoryRow upper(std::string_view prefix) {
             false};
 }
 
-#define QUORBEL_LOWER(label, prefix, fixed, slot, rule, recount)                                  \
-    CategoryRow {                                                                                 \
-        [](Form& f) -> Control& { return f.label; }, prefix, fixed,                               \
-            [](GameState& s) -> int& { return s.slot; }, rule, Recount::recount, false            \
+#define QUORBEL_LOWER(label, prefix, fixed, slot, rule, recount)                       \
+    CategoryRow {                                                                      \
+        [](Form& f) -> Control& { return f.label; }, prefix, fixed,                    \
+            [](GameState& s) -> int& { return s.slot; }, rule, Recount::recount, false \
     }
 
 }  // namespace
@@ -45,5 +45,7 @@ const std::array<CategoryRow, kCategoryCount> kCategories = [] {
     rows[SixOfAKind].scoresWithoutClosing = true;
     return rows;
 }();
+
+#undef QUORBEL_LOWER
 
 }  // namespace quorbel

@@ -11,9 +11,22 @@
 namespace quorbel {
 
 enum Category {
-    Aces, Twos, Threes, Fours, Fives, Sixes,
-    ThreePairs, ThreeOfAKind, TwoTriples, FourOfAKind, FiveOfAKind,
-    SmallStraight, LargeStraight, GiantStraight, SixOfAKind, Chance,
+    Aces,
+    Twos,
+    Threes,
+    Fours,
+    Fives,
+    Sixes,
+    ThreePairs,
+    ThreeOfAKind,
+    TwoTriples,
+    FourOfAKind,
+    FiveOfAKind,
+    SmallStraight,
+    LargeStraight,
+    GiantStraight,
+    SixOfAKind,
+    Chance,
     kCategoryCount
 };
 

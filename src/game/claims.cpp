@@ -29,20 +29,42 @@ void Quorbel::claim(int category) {
     endturn();
 }
 
-void Quorbel::finchg() { ++state.claimed; }
+void Quorbel::finchg() {
+    ++state.claimed;
+}
 
 void Quorbel::numbers_Click(int index) {
     if (index >= 1 && index <= 6) claim(Aces + index - 1);
 }
-void Quorbel::thpair_Click() { claim(ThreePairs); }
-void Quorbel::thrkind_Click() { claim(ThreeOfAKind); }
-void Quorbel::ttkind_Click() { claim(TwoTriples); }
-void Quorbel::frkind_Click() { claim(FourOfAKind); }
-void Quorbel::fvkind_Click() { claim(FiveOfAKind); }
-void Quorbel::sstr_Click() { claim(SmallStraight); }
-void Quorbel::lstr_Click() { claim(LargeStraight); }
-void Quorbel::gstr_Click() { claim(GiantStraight); }
-void Quorbel::sxkind_Click() { claim(SixOfAKind); }
-void Quorbel::chance_Click() { claim(Chance); }
+void Quorbel::thpair_Click() {
+    claim(ThreePairs);
+}
+void Quorbel::thrkind_Click() {
+    claim(ThreeOfAKind);
+}
+void Quorbel::ttkind_Click() {
+    claim(TwoTriples);
+}
+void Quorbel::frkind_Click() {
+    claim(FourOfAKind);
+}
+void Quorbel::fvkind_Click() {
+    claim(FiveOfAKind);
+}
+void Quorbel::sstr_Click() {
+    claim(SmallStraight);
+}
+void Quorbel::lstr_Click() {
+    claim(LargeStraight);
+}
+void Quorbel::gstr_Click() {
+    claim(GiantStraight);
+}
+void Quorbel::sxkind_Click() {
+    claim(SixOfAKind);
+}
+void Quorbel::chance_Click() {
+    claim(Chance);
+}
 
 }  // namespace quorbel

@@ -9,8 +9,8 @@ namespace quorbel {
 inline constexpr int kRollsPerTurn = 5;
 
 struct GameState {
-    std::array<int, 7> dice{};  // die 1..6; 0 until the die is first rolled
-    int rolls = 0;  // 0..kRollsPerTurn
+    std::array<int, 7> dice{};       // die 1..6; 0 until the die is first rolled
+    int rolls = 0;                   // 0..kRollsPerTurn
     std::array<int, 7> facescore{};  // Aces..Sixes by face
     int thrkindscore = 0;
     int frkindscore = 0;

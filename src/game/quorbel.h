@@ -18,7 +18,7 @@ struct Services {
 };
 
 class Quorbel {
-public:
+  public:
     Quorbel(RandomSource& random, Services services);
 
     GameState state;
@@ -56,7 +56,7 @@ public:
 
     bool isOver() const { return form.restart.visible; }
 
-private:
+  private:
     void claim(int category);
 
     RandomSource& random_;

@@ -7,7 +7,9 @@ namespace quorbel {
 
 namespace {
 
-int sumOfDice(const Dice& dice) { return std::accumulate(dice.begin() + 1, dice.end(), 0); }
+int sumOfDice(const Dice& dice) {
+    return std::accumulate(dice.begin() + 1, dice.end(), 0);
+}
 
 bool shown(const FaceCounts& counts, std::initializer_list<int> faces) {
     return std::all_of(faces.begin(), faces.end(), [&](int face) { return counts[face] > 0; });
@@ -43,7 +45,9 @@ Outcome upperRule(const GameState& state, int face) {
     return {true, score};
 }
 
-Outcome chanceRule(const GameState& state) { return {true, sumOfDice(state.dice)}; }
+Outcome chanceRule(const GameState& state) {
+    return {true, sumOfDice(state.dice)};
+}
 
 Outcome threeOfAKindRule(const GameState& state) {
     // Exactly one face three times or more: two triples do not count.

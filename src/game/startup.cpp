@@ -40,22 +40,38 @@ void Quorbel::click(ControlId id) {
     if (!control.visible || !control.enabled) return;
     switch (id.name) {
         using enum ControlName;
-        case numbers: return numbers_Click(id.index);
-        case thpair: return thpair_Click();
-        case thrkind: return thrkind_Click();
-        case ttkind: return ttkind_Click();
-        case frkind: return frkind_Click();
-        case fvkind: return fvkind_Click();
-        case sstr: return sstr_Click();
-        case lstr: return lstr_Click();
-        case gstr: return gstr_Click();
-        case sxkind: return sxkind_Click();
-        case chance: return chance_Click();
-        case press: return press_Click();
-        case restart: return restart_Click();
-        case exitgame: return exitgame_Click();
-        case hold: return hold_Click(id.index);
-        default: return;  // headings, totals and the dice themselves take no clicks
+        case numbers:
+            return numbers_Click(id.index);
+        case thpair:
+            return thpair_Click();
+        case thrkind:
+            return thrkind_Click();
+        case ttkind:
+            return ttkind_Click();
+        case frkind:
+            return frkind_Click();
+        case fvkind:
+            return fvkind_Click();
+        case sstr:
+            return sstr_Click();
+        case lstr:
+            return lstr_Click();
+        case gstr:
+            return gstr_Click();
+        case sxkind:
+            return sxkind_Click();
+        case chance:
+            return chance_Click();
+        case press:
+            return press_Click();
+        case restart:
+            return restart_Click();
+        case exitgame:
+            return exitgame_Click();
+        case hold:
+            return hold_Click(id.index);
+        default:
+            return;  // headings, totals and the dice themselves take no clicks
     }
 }
 

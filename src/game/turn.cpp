@@ -16,9 +16,8 @@ void Quorbel::endturn() {
     s.uppertotal = 0;
     for (int face = 1; face <= 6; ++face) s.uppertotal += s.facescore[face];
     if (s.uppertotal > kBonusThreshold) s.uppertotal += kBonus;
-    s.lowertotal = s.thpairscore + s.thrkindscore + s.ttkindscore + s.frkindscore +
-                   s.fvkindscore + s.sxkindscore + s.sstrscore + s.lstrscore + s.gstrscore +
-                   s.chancescore;
+    s.lowertotal = s.thpairscore + s.thrkindscore + s.ttkindscore + s.frkindscore + s.fvkindscore +
+                   s.sxkindscore + s.sstrscore + s.lstrscore + s.gstrscore + s.chancescore;
     s.grandtotal = s.lowertotal + s.uppertotal;
     form.totu.caption = "Total:" + formatScore(s.uppertotal);
     form.totl.caption = "Total:" + formatScore(s.lowertotal);

@@ -85,8 +85,12 @@ void MainWindow::build() {
                 widget = button;
                 break;
             }
-            case ControlKind::DieSquare: widget = new Shape(Shape::Form::RoundedSquare, this); break;
-            case ControlKind::Pip: widget = new Shape(Shape::Form::Circle, this); break;
+            case ControlKind::DieSquare:
+                widget = new Shape(Shape::Form::RoundedSquare, this);
+                break;
+            case ControlKind::Pip:
+                widget = new Shape(Shape::Form::Circle, this);
+                break;
         }
         bindings_.push_back({widget, std::nullopt});
     });

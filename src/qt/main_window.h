@@ -12,7 +12,7 @@
 namespace quorbel::qt {
 
 class MainWindow : public QWidget {
-public:
+  public:
     // onExit ends the program; by default it quits the application.
     explicit MainWindow(RandomSource& random, std::function<void()> onExit = {});
 
@@ -22,11 +22,11 @@ public:
     // Brings every widget in line with its record, touching only what changed.
     void mirror();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     struct Binding {
         QWidget* widget;
         std::optional<Control> shown;  // what the widget shows now; none before the first mirror

@@ -9,31 +9,31 @@ namespace quorbel::qt {
 // A label that reports a left click (press and release on it), as a caption or a picture.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickableLabel(QWidget* parent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 
 // A die square or a pip: drawn shapes that let mouse presses through to the window.
 class Shape : public QWidget {
-public:
+  public:
     enum class Form { RoundedSquare, Circle };
     Shape(Form form, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Form form_;
 };
 

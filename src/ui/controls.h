@@ -48,8 +48,28 @@ enum class ControlKind { Label, PushButton, Picture, DieSquare, Pip };
 
 // Every control of the window, by the name its handlers use. Arrays carry an index.
 enum class ControlName {
-    upscores, lwscores, numbers, thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr,
-    sxkind, chance, totu, totl, tott, press, restart, exitgame, Rect, hold, pip
+    upscores,
+    lwscores,
+    numbers,
+    thpair,
+    thrkind,
+    ttkind,
+    frkind,
+    fvkind,
+    sstr,
+    lstr,
+    gstr,
+    sxkind,
+    chance,
+    totu,
+    totl,
+    tott,
+    press,
+    restart,
+    exitgame,
+    Rect,
+    hold,
+    pip
 };
 
 struct ControlId {
@@ -74,7 +94,7 @@ struct Control {
 // A control array indexed from its lowest element, as the handlers address it:
 // numbers(3), pip(42). New elements are copies of the lowest one and start hidden.
 class ControlArray {
-public:
+  public:
     explicit ControlArray(Control lowest) : lowest_(lowest.id.index) {
         items_.push_back(std::move(lowest));
     }
@@ -102,7 +122,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-private:
+  private:
     int lowest_;
     std::vector<Control> items_;
 };
