@@ -158,6 +158,7 @@ void MainWindow::showMessage(const std::string& text) {
     mirror();  // the sheet shows its final state behind the message
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                     QString::fromStdString(text), QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, as the rest of the window
     box.exec();
 }
 
