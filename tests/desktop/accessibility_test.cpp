@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dice_script.h"
+#include "scripted_random.h"
 #include "game/quorbel.h"
 
 namespace quorbel {
@@ -16,12 +16,12 @@ namespace {
 using enum ControlName;
 
 struct Game {
-    DiceScript dice;
+    ScriptedRandom dice;
     Quorbel q{dice, Services{}};
     Game() { q.Form_Load(); }
     std::string name(ControlId id) { return accessibleName(q.form.find(id), q.form, q.state); }
     void roll(std::initializer_list<int> faces) {
-        dice.then(faces);
+        dice.queue(faces);
         q.press_Click();
     }
     void press(int die) {  // a mouse press in the middle of the die's square

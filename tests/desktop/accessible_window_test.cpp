@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dice_script.h"
+#include "scripted_random.h"
 #include "qt/main_window.h"
 #include "ui/accessibility.h"
 
@@ -25,7 +25,7 @@ class AccessibleWindow : public ::testing::Test {
         return {g.left + g.width / 2, g.top + g.height / 2};
     }
     void roll(std::initializer_list<int> faces) {
-        dice.then(faces);
+        dice.queue(faces);
         QTest::mouseClick(window.widgetFor({press}), Qt::LeftButton);
     }
 
@@ -39,7 +39,7 @@ class AccessibleWindow : public ::testing::Test {
         });
     }
 
-    DiceScript dice;
+    ScriptedRandom dice;
     MainWindow window{dice, [] {}};
 };
 
