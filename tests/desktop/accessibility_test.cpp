@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "scripted_random.h"
 #include "game/quorbel.h"
+#include "scripted_random.h"
 
 namespace quorbel {
 namespace {

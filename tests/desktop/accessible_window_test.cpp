@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "scripted_random.h"
 #include "qt/main_window.h"
+#include "scripted_random.h"
 #include "ui/accessibility.h"
 
 namespace quorbel::qt {
