@@ -6,6 +6,7 @@
 #include <random>
 
 #include "dice/random_source.h"
+#include "game/categories.h"
 #include "game/quorbel.h"
 
 namespace quorbel::bench {
@@ -19,26 +20,6 @@ class RepeatableRandom final : public RandomSource {
   private:
     std::mt19937_64 engine_{};
 };
-
-// The sixteen categories in the order the script fills them.
-inline constexpr std::array<ControlId, 16> kCategoryOrder = {{
-    {ControlName::numbers, 1},
-    {ControlName::numbers, 2},
-    {ControlName::numbers, 3},
-    {ControlName::numbers, 4},
-    {ControlName::numbers, 5},
-    {ControlName::numbers, 6},
-    {ControlName::thpair, 0},
-    {ControlName::thrkind, 0},
-    {ControlName::ttkind, 0},
-    {ControlName::frkind, 0},
-    {ControlName::fvkind, 0},
-    {ControlName::sstr, 0},
-    {ControlName::lstr, 0},
-    {ControlName::gstr, 0},
-    {ControlName::sxkind, 0},
-    {ControlName::chance, 0},
-}};
 
 inline constexpr ControlId kRoll{ControlName::press, 0};
 
@@ -58,7 +39,7 @@ inline constexpr Point dieCentre(int die) {
 template <class Player>
 int playScriptedGame(Player& player, Quorbel& game) {
     int turns = 0;
-    for (const ControlId id : kCategoryOrder) {
+    for (const ControlId id : kCategoryLabelIds) {
         do {
             player.roll();
             player.press(1);

@@ -45,4 +45,24 @@ struct CategoryRow {
 
 extern const std::array<CategoryRow, kCategoryCount> kCategories;
 
+// Each category's label by id, in the table's order.
+inline constexpr std::array<ControlId, kCategoryCount> kCategoryLabelIds = {{
+    {ControlName::numbers, 1},
+    {ControlName::numbers, 2},
+    {ControlName::numbers, 3},
+    {ControlName::numbers, 4},
+    {ControlName::numbers, 5},
+    {ControlName::numbers, 6},
+    {ControlName::thpair, 0},
+    {ControlName::thrkind, 0},
+    {ControlName::ttkind, 0},
+    {ControlName::frkind, 0},
+    {ControlName::fvkind, 0},
+    {ControlName::sstr, 0},
+    {ControlName::lstr, 0},
+    {ControlName::gstr, 0},
+    {ControlName::sxkind, 0},
+    {ControlName::chance, 0},
+}};
+
 }  // namespace quorbel

@@ -12,7 +12,7 @@ namespace quorbel::robustness {
 
 // The category labels, Aces first.
 inline std::vector<ControlId> categoryIds() {
-    return {kCategoryIds.begin(), kCategoryIds.end()};
+    return {kCategoryLabelIds.begin(), kCategoryLabelIds.end()};
 }
 
 inline bool isClosed(qt::MainWindow& window, ControlId id) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dice/random_source.h"
+#include "game/categories.h"
 #include "game/quorbel.h"
 #include "invariants.h"
 
@@ -36,26 +37,6 @@ std::string describe(const Event& event);
 
 // Every control of a started game, headings, pips and the hidden template included.
 const std::vector<ControlId>& allControls();
-
-// The sixteen category labels, Aces first and Chance last.
-inline constexpr std::array<ControlId, 16> kCategoryIds = {{
-    {ControlName::numbers, 1},
-    {ControlName::numbers, 2},
-    {ControlName::numbers, 3},
-    {ControlName::numbers, 4},
-    {ControlName::numbers, 5},
-    {ControlName::numbers, 6},
-    {ControlName::thpair, 0},
-    {ControlName::thrkind, 0},
-    {ControlName::ttkind, 0},
-    {ControlName::frkind, 0},
-    {ControlName::fvkind, 0},
-    {ControlName::sstr, 0},
-    {ControlName::lstr, 0},
-    {ControlName::gstr, 0},
-    {ControlName::sxkind, 0},
-    {ControlName::chance, 0},
-}};
 
 // Hands out the current event's draws in turn (wrapping round if asked for more).
 class EventRandom final : public RandomSource {
