@@ -7,6 +7,8 @@
 # Keep out-dir to read the profiles further with callgrind_annotate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=bench/xvfb.sh
+source bench/xvfb.sh
 build="${1:-build/default}"
 out="${2:-}"
 game="$build/src/qt/quorbel"
@@ -25,14 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -br -fbdir "$work" -nolisten tcp 5>"$work/display" \
-    2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 
 # Runs $1 under callgrind until the pixel at 390,380 shows colour $3, then ends it.
 profile() {

@@ -8,6 +8,8 @@
 #   bench/startup.sh [build-dir] [runs]      (defaults: build/default, 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=bench/xvfb.sh
+source bench/xvfb.sh
 build="${1:-build/default}"
 runs="${2:-30}"
 game="$build/src/qt/quorbel"
@@ -28,17 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own, on the first free number; Xvfb writes it once it is ready. Its
-# screen lives in $work/Xvfb_screen0 for the frame watcher; the root is black.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -br -fbdir "$work" -nolisten tcp 5>"$work/display" \
-    2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 
 # With no window manager, every top-level window maps as a child of the root window:
 # xev reports each MapNotify the moment the server has mapped it.

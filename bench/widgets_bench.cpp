@@ -150,6 +150,13 @@ struct Window {
         window.show();
         QApplication::processEvents();
     }
+    // Puts the game back to saved records and lets the widgets follow.
+    void restore(const Form& form, const GameState& state) {
+        window.game().form = form;
+        window.game().state = state;
+        window.mirror();
+        QApplication::processEvents();
+    }
 };
 
 // The constructor alone: records, widgets and the first mirror.
@@ -210,10 +217,7 @@ void FirstRoll(benchmark::State& state) {
     const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { player.roll(); });
     for (auto _ : state) {
         state.PauseTiming();
-        game.form = start;
-        game.state = startState;
-        w.window.mirror();
-        QApplication::processEvents();
+        w.restore(start, startState);
         state.ResumeTiming();
         player.roll();
     }
@@ -242,10 +246,7 @@ void Claim(benchmark::State& state, ControlId id, Dice dice, bool paint) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        game.form = start;
-        game.state = startState;
-        w.window.mirror();
-        QApplication::processEvents();
+        w.restore(start, startState);
         state.ResumeTiming();
         clickWidget(label);
         if (paint) QApplication::processEvents();

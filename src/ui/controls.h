@@ -38,10 +38,6 @@ struct Geometry {
     int width = 0;
     int height = 0;
     bool operator==(const Geometry&) const = default;
-    // Exclusive bounds: a point on the edge is not inside.
-    bool strictlyContains(double x, double y) const {
-        return x > left && x < left + width && y > top && y < top + height;
-    }
 };
 
 enum class ControlKind { Label, PushButton, Picture, DieSquare, Pip };
@@ -115,7 +111,6 @@ class ControlArray {
 
     int lower() const { return lowest_; }
     int upper() const { return lowest_ + static_cast<int>(items_.size()) - 1; }
-    int count() const { return static_cast<int>(items_.size()); }
 
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }
