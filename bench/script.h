@@ -39,7 +39,7 @@ inline constexpr Point dieCentre(int die) {
 template <class Player>
 int playScriptedGame(Player& player, Quorbel& game) {
     int turns = 0;
-    for (const ControlId id : kCategoryLabelIds) {
+    for (const ControlId id : categoryLabelIds()) {
         do {
             player.roll();
             player.press(1);

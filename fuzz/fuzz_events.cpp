@@ -82,7 +82,7 @@ Event decode(Bytes& in) {
             break;
         case 2:
         case 3:
-            click(kCategoryLabelIds[in.take() % 16u]);
+            click(categoryLabelIds()[in.take() % 16u]);
             break;
         case 4: {
             e.kind = Event::Kind::MouseDown;

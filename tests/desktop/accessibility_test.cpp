@@ -19,7 +19,9 @@ struct Game {
     ScriptedRandom dice;
     Quorbel q{dice, Services{}};
     Game() { q.Form_Load(); }
-    std::string name(ControlId id) { return accessibleName(q.form.find(id), q.form, q.state); }
+    std::string name(ControlId id) {
+        return accessibleName(q.form.find(id), q.form, q.spokenFacts());
+    }
     void roll(std::initializer_list<int> faces) {
         dice.queue(faces);
         q.press_Click();

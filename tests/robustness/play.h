@@ -12,7 +12,7 @@ namespace quorbel::robustness {
 
 // The category labels, Aces first.
 inline std::vector<ControlId> categoryIds() {
-    return {kCategoryLabelIds.begin(), kCategoryLabelIds.end()};
+    return {categoryLabelIds().begin(), categoryLabelIds().end()};
 }
 
 inline bool isClosed(qt::MainWindow& window, ControlId id) {

@@ -281,10 +281,10 @@ Event EventGenerator::next(const Quorbel& game) {
         // Half the time an open category, so that games get to their end.
         std::vector<ControlId> open;
         if (chance(0.5))
-            for (ControlId id : kCategoryLabelIds)
+            for (ControlId id : categoryLabelIds())
                 if (labelOf(game.form, id).foreColor != kBlue) open.push_back(id);
         if (open.empty())
-            click(kCategoryLabelIds[static_cast<std::size_t>(pick(16))]);
+            click(categoryLabelIds()[static_cast<std::size_t>(pick(16))]);
         else
             click(open[static_cast<std::size_t>(pick(static_cast<int>(open.size())))]);
     } else if (kind < 0.72) {

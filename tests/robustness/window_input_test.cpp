@@ -21,7 +21,7 @@ namespace {
 struct Window {
     StickyRandom random{5};
     int exits = 0;
-    qt::MainWindow window{random, [this] { ++exits; }};
+    qt::MainWindow window{random, Services{{}, [this] { ++exits; }}};
     WidgetMap widgets{window};
 
     Window() { window.show(); }
