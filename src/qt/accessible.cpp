@@ -88,7 +88,7 @@ class WindowAccessible : public QAccessibleWidget {
 QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
     if (auto* die = qobject_cast<DieFace*>(object)) return new DieAccessible(die);
     if (auto* label = qobject_cast<CategoryLabel*>(object)) return new CategoryAccessible(label);
-    if (auto* window = dynamic_cast<MainWindow*>(object)) return new WindowAccessible(window);
+    if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
     return nullptr;
 }
 

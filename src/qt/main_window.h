@@ -12,7 +12,7 @@
 namespace quorbel::qt {
 
 class MainWindow : public QWidget {
-    //Q_OBJECT
+    Q_OBJECT
   public:
     // A service left empty gets the real one: the message box, or quitting the application.
     explicit MainWindow(RandomSource& random, Services services = {});
