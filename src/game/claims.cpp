@@ -8,7 +8,7 @@ namespace quorbel {
 void Quorbel::claim(const Category& category) {
     Control& label = labelOf(form, category);
     if (category.recount == Recount::BeforeGuard) state.facecount = countFaces(state.dice);
-    if (label.foreColor == kBlue) return;  // closed: the click changes nothing
+    if (isClosed(label)) return;  // the click changes nothing
     if (category.recount == Recount::AfterGuard) state.facecount = countFaces(state.dice);
 
     const Outcome outcome = category.rule(state);

@@ -42,6 +42,15 @@ class CategoryAccessible : public QAccessibleWidget {
     explicit CategoryAccessible(CategoryLabel* label)
         : QAccessibleWidget(label, QAccessible::Button) {}
 
+    // A closed category takes clicks that change nothing: it reads as disabled.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        const bool claimable = static_cast<CategoryLabel*>(widget())->claimable();
+        s.disabled = !claimable;
+        s.focusable = claimable;
+        return s;
+    }
+
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }

@@ -174,6 +174,8 @@ void MainWindow::present(Binding& binding, const Control& control) {
         setColor(widget, QPalette::Window, *control.backColor);
     if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
+    if (auto* category = qobject_cast<CategoryLabel*>(widget))
+        category->setClaimable(control.enabled && !isClosed(control));
     if (control.id.name == ControlName::hold && changed(&Control::visible))
         static_cast<DieFace*>(widgetFor({ControlName::Rect, control.id.index}))
             ->setHeld(control.visible);
@@ -188,9 +190,13 @@ void MainWindow::rename() {
         Binding& binding = bindings_.at(control.id);
         if (!binding.nameStale) return;
         binding.nameStale = false;
-        const QString name =
+        QWidget* widget = binding.widget;
+        const auto name =
             QString::fromStdString(quorbel::accessibleName(control, game_.form, facts));
-        if (binding.widget->accessibleName() != name) binding.widget->setAccessibleName(name);
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
+        const auto words =
+            QString::fromStdString(quorbel::accessibleDescription(control, game_.form));
+        if (widget->accessibleDescription() != words) widget->setAccessibleDescription(words);
     });
 }
 
@@ -205,11 +211,15 @@ ControlId MainWindow::idOf(const QWidget* widget) const {
     return {};
 }
 
+bool MainWindow::takesFocus(ControlId id) const {
+    const QWidget* widget = widgetFor(id);
+    return widget && widget->isVisibleTo(this) && widget->isEnabled() &&
+           (widget->focusPolicy() & Qt::TabFocus);
+}
+
 // Focus goes only where a key can reach: a control on view that takes input.
 void MainWindow::moveFocus(ControlId to) {
-    QWidget* widget = widgetFor(to);
-    if (widget && widget->isVisibleTo(this) && widget->isEnabled())
-        widget->setFocus(Qt::OtherFocusReason);
+    if (takesFocus(to)) widgetFor(to)->setFocus(Qt::OtherFocusReason);
 }
 
 // Arrow keys step through the dice grid and along the sheet; no other key reaching
@@ -232,7 +242,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         default:
             return QWidget::keyPressEvent(event);
     }
-    moveFocus(arrowNeighbour(idOf(focusWidget()), arrow));
+    // Past the neighbours that take no focus (closed categories), up to the edge.
+    for (ControlId at = idOf(focusWidget()), next; !((next = arrowNeighbour(at, arrow)) == at);) {
+        at = next;
+        if (takesFocus(at)) return moveFocus(at);
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -51,6 +51,7 @@ class MainWindow : public QWidget {
 
     void build();
     void chainFocus();
+    bool takesFocus(ControlId id) const;
     void moveFocus(ControlId to);
     ControlId idOf(const QWidget* widget) const;
     void present(Binding& binding, const Control& control);

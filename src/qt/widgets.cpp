@@ -99,8 +99,16 @@ void HoldPicture::paintEvent(QPaintEvent* event) {
     style()->drawItemPixmap(&painter, contentsRect(), static_cast<int>(alignment()), picture);
 }
 
-CategoryLabel::CategoryLabel(QWidget* parent) : ClickableLabel(parent) {
-    setFocusPolicy(Qt::TabFocus);
+CategoryLabel::CategoryLabel(QWidget* parent) : ClickableLabel(parent) {}
+
+void CategoryLabel::setClaimable(bool claimable) {
+    if (claimable == this->claimable()) return;
+    setFocusPolicy(claimable ? Qt::TabFocus : Qt::NoFocus);
+    QAccessible::State changed;
+    changed.disabled = true;
+    changed.focusable = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CategoryLabel::keyPressEvent(QKeyEvent* event) {

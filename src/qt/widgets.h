@@ -48,11 +48,14 @@ class HoldPicture : public ClickableLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A category on the score sheet: a click, Space or Enter claims it.
+// A category on the score sheet: a click, Space or Enter claims it. Keys reach it only
+// while it can be claimed: open, during a turn.
 class CategoryLabel : public ClickableLabel {
     Q_OBJECT
   public:
     explicit CategoryLabel(QWidget* parent);
+    bool claimable() const { return focusPolicy() != Qt::NoFocus; }
+    void setClaimable(bool claimable);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

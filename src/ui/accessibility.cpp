@@ -25,7 +25,7 @@ std::string spoken(std::string_view caption) {
 }
 
 std::string categoryName(const Control& label) {
-    return spoken(label.caption) + (label.foreColor == kBlue ? ", closed" : ", open");
+    return spoken(label.caption) + (isClosed(label) ? ", closed" : ", open");
 }
 
 // All three totals read "Total: n"; the name says which one.

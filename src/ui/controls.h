@@ -90,6 +90,11 @@ struct Control {
     bool operator==(const Control&) const = default;
 };
 
+// A category whose label shows blue is closed: it scores no more.
+inline bool isClosed(const Control& label) {
+    return label.foreColor == kBlue;
+}
+
 // A control array indexed from its lowest element, as the handlers address it:
 // numbers(3), pip(42). New elements are copies of the lowest one and start hidden.
 class ControlArray {

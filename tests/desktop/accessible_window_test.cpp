@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "qt/main_window.h"
 #include "scripted_random.h"
@@ -53,8 +54,12 @@ TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
     EXPECT_EQ(nameOf({Rect, 5}), "Die 5 shows 1");
     expectAllCurrent();
 
+    EXPECT_EQ(window.widgetFor({press})->accessibleDescription(), "Dice: 5, 2, 5, 5, 1, 6");
+
     QTest::mousePress(&window, Qt::LeftButton, {}, middleOf(3));
     QTest::mousePress(&window, Qt::LeftButton, {}, middleOf(6));
+    EXPECT_EQ(window.widgetFor({press})->accessibleDescription(),
+              "Dice: 5, 2, 5 held, 5, 1, 6 held");
     EXPECT_EQ(nameOf({Rect, 3}), "Die 3 shows 5, held");
     EXPECT_EQ(nameOf({Rect, 6}), "Die 6 shows 6, held");
     expectAllCurrent();
@@ -68,7 +73,47 @@ TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
     EXPECT_EQ(nameOf({tott}), "Grand total: 24");
     EXPECT_EQ(nameOf({Rect, 3}), "Die 3, blank");
     EXPECT_EQ(nameOf({press}), "Roll, 0 of 5 rolls used");
+    EXPECT_EQ(window.widgetFor({press})->accessibleDescription(), "");
     expectAllCurrent();
+}
+
+// Roles and states say what colour and pictures show: a held die is a checked box, a
+// closed or not yet rollable category a disabled button; pips and HOLD are no objects.
+TEST_F(AccessibleWindow, RolesAndStatesTellWhatTheWindowShows) {
+    const auto face = [&](ControlId id) {
+        return QAccessible::queryAccessibleInterface(window.widgetFor(id));
+    };
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Quorbel!");
+    std::map<QAccessible::Role, int> roles;
+    for (int i = 0; i < frame->childCount(); ++i) {
+        QAccessibleInterface* child = frame->child(i);
+        ++roles[child->role()];
+        EXPECT_EQ(frame->indexOfChild(child), i);
+    }
+    EXPECT_EQ(roles[QAccessible::CheckBox], 6);
+    EXPECT_EQ(roles[QAccessible::Button], 16 + 3);
+    EXPECT_EQ(roles[QAccessible::StaticText], 5) << "two headings and three totals";
+    EXPECT_EQ(frame->childCount(), 6 + 19 + 5) << "no pips or HOLD pictures";
+
+    EXPECT_EQ(face({Rect, 2})->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(face({chance})->state().disabled) << "nothing to claim before a roll";
+    roll({4, 4, 1, 2, 3, 6});
+    EXPECT_FALSE(face({chance})->state().disabled);
+    EXPECT_TRUE(face({chance})->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    EXPECT_FALSE(face({Rect, 2})->state().checked);
+    face({Rect, 2})->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(face({Rect, 2})->state().checked);
+    EXPECT_TRUE(window.game().form.hold(2).visible) << "the same as a press on the die";
+
+    face({fvkind})->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(window.game().form.fvkind.foreColor == kBlue);
+    EXPECT_FALSE(face({Rect, 2})->state().checked) << "the turn is over";
+    roll({1, 1, 1, 1, 1, 1});
+    EXPECT_TRUE(face({fvkind})->state().disabled) << "closed";
+    EXPECT_FALSE(face({chance})->state().disabled);
 }
 
 }  // namespace
