@@ -69,7 +69,7 @@ TEST(Rolling, DrawsMapToFacesAtTheBoundaries) {
     };
     for (const Row& r : rows) {
         Harness h;
-        h.random.queue({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
+        h.random.queueDraws({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
         h.game.press_Click();
         EXPECT_EQ(h.game.state.dice[1], r.face) << r.draw;
         EXPECT_EQ(pipsOfDie(h.game.form, 1), kFacePositions[r.face]);
@@ -81,9 +81,9 @@ TEST(Rolling, HeldDiceKeepTheirValuesAndAreRedrawn) {
     h.rollTo({1, 2, 3, 4, 5, 6});
     h.press(1);
     h.press(4);
-    h.random.queue({0.99, 0.99, 0.99, 0.99});
+    h.random.queueDraws({0.99, 0.99, 0.99, 0.99});
     h.game.click({press, 0});
-    EXPECT_TRUE(h.random.draws.empty());
+    EXPECT_EQ(h.random.left(), 0u);
     EXPECT_EQ(h.game.state.dice, (std::array<int, 7>{0, 1, 6, 6, 4, 6, 6}));
     for (int die = 1; die <= 6; ++die)
         EXPECT_EQ(pipsOfDie(h.game.form, die), kFacePositions[h.game.state.dice[die]]) << die;

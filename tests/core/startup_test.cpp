@@ -184,10 +184,7 @@ TEST(StartUp, ClicksOnHiddenOrDisabledControlsAreIgnored) {
 
 // Closes every category, each with the same dice, and returns the grand total.
 void playOut(Harness& h, const Faces& faces) {
-    for (int i = 1; i <= 6; ++i) h.enter(faces, {numbers, i});
-    for (ControlName n :
-         {thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr, sxkind, chance})
-        h.enter(faces, {n, 0});
+    for (ControlId id : categoryLabels()) h.enter(faces, id);
 }
 
 TEST(Restart, AfterAFinishedGameEqualsAFreshStart) {

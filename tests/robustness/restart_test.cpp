@@ -6,10 +6,11 @@
 #include "invariants.h"
 #include "play.h"
 #include "qt_probe.h"
-#include "walk.h"
+#include "random_sources.h"
 
 using namespace quorbel;
 using namespace quorbel::robustness;
+using namespace quorbel::test;
 
 class Restarts : public QObject {
     Q_OBJECT
@@ -19,7 +20,7 @@ class Restarts : public QObject {
 };
 
 void Restarts::aThousandRestartsLeaveNothingBehind() {
-    StickyRandom random(11);
+    RepeatableRandom random(11, RepeatableRandom::Sticky);
     int exits = 0;
     qt::MainWindow window(random, [&] { ++exits; });
     window.show();

@@ -10,10 +10,12 @@
 #include "invariants.h"
 #include "play.h"
 #include "qt_probe.h"
+#include "random_sources.h"
 #include "walk.h"
 
 using namespace quorbel;
 using namespace quorbel::robustness;
+using namespace quorbel::test;
 
 namespace {
 
@@ -80,16 +82,18 @@ class StormRunner {
             if (sixOfAKind && !isClosed(window_, {sxkind, 0}) && likely(0.8))
                 return QTest::mouseClick(control({sxkind, 0}), Qt::LeftButton);
             std::vector<ControlId> choice;
-            for (ControlId id : categoryIds())
+            for (ControlId id : categoryLabels())
                 if (!likely(0.6) || !isClosed(window_, id)) choice.push_back(id);
-            if (choice.empty()) choice = categoryIds();
+            if (choice.empty()) choice.assign(categoryLabels().begin(), categoryLabels().end());
             QTest::mouseClick(
                 control(choice[static_cast<std::size_t>(pick(static_cast<int>(choice.size())))]),
                 Qt::LeftButton);
         } else if (kind < 0.55) {
-            pressAt(window_, {pick(405) - 5, pick(395) - 5}, button(), likely(0.95));
+            pressAt(window_, {pick(405) - 5, pick(395) - 5}, button(), Route::Topmost, nullptr,
+                    likely(0.95));
         } else if (kind < 0.65) {
-            pressAt(window_, {262 + pick(129), 6 + pick(193)}, button(), likely(0.95));
+            pressAt(window_, {262 + pick(129), 6 + pick(193)}, button(), Route::Topmost, nullptr,
+                    likely(0.95));
         } else if (kind < 0.71) {
             // A double click as the window system sends it: a click, then a double-click
             // press and its release. Or the bare double-click event alone.
@@ -148,7 +152,7 @@ void Storm::eventsRainOnEveryControl_data() {
 
 void Storm::eventsRainOnEveryControl() {
     QFETCH(int, seed);
-    StickyRandom random(static_cast<std::uint64_t>(seed));
+    RepeatableRandom random(static_cast<std::uint64_t>(seed), RepeatableRandom::Sticky);
     int exits = 0;
     qt::MainWindow window(random, [&] { ++exits; });
     window.show();

@@ -9,17 +9,18 @@
 #include "invariants.h"
 #include "play.h"
 #include "qt_probe.h"
-#include "walk.h"
+#include "random_sources.h"
 
 using namespace quorbel;
 using namespace quorbel::robustness;
+using namespace quorbel::test;
 
 Q_DECLARE_METATYPE(Qt::Key)
 
 namespace {
 
 struct Window {
-    StickyRandom random{5};
+    RepeatableRandom random{5, RepeatableRandom::Sticky};
     int exits = 0;
     qt::MainWindow window{random, [this] { ++exits; }};
     WidgetMap widgets{window};
@@ -33,7 +34,7 @@ struct Window {
     ControlId playToTheLastClaim() {
         for (;;) {
             std::vector<ControlId> open;
-            for (ControlId id : categoryIds())
+            for (ControlId id : categoryLabels())
                 if (!isClosed(window, id)) open.push_back(id);
             if (open.size() == 1) {
                 click({ControlName::press, 0});
@@ -50,9 +51,9 @@ struct Window {
     }
 };
 
-// The centre of die n's square, clear of its HOLD picture.
-QPoint dieCentre(int die) {
-    return {294 + 64 * ((die - 1) % 2), 20 + 64 * ((die - 1) / 2)};
+// A point in die n's square, above its HOLD picture.
+QPoint aboveHold(int die) {
+    return centreOf(die) - QPoint(0, 18);
 }
 
 }  // namespace
@@ -128,7 +129,8 @@ void WindowInput::keysOnTheFocusedButton() {
     QFETCH(bool, rolls);
     Window w;
     w.click({ControlName::press, 0});
-    pressAt(w.window, dieCentre(3), Qt::LeftButton);  // a held die must stay held, too
+    pressAt(w.window, aboveHold(3), Qt::LeftButton,
+            Route::Topmost);  // a held die must stay held, too
     QWidget* roll = w[{ControlName::press, 0}];
     roll->setFocus();
     QCOMPARE(w.window.focusWidget(), roll);
@@ -192,7 +194,7 @@ void WindowInput::everyMouseButtonOnADie() {
         bool held = false;
         for (int bit = 0; (1 << bit) <= static_cast<int>(Qt::MaxMouseButton); ++bit) {
             const auto button = static_cast<Qt::MouseButton>(1 << bit);
-            pressAt(w.window, dieCentre(die), button);
+            pressAt(w.window, aboveHold(die), button, Route::Topmost);
             held = !held;
             QVERIFY2(w.window.game().form.hold(die).visible == held,
                      qPrintable(QStringLiteral("die %1, button %2").arg(die).arg(1 << bit, 0, 16)));
@@ -205,8 +207,8 @@ void WindowInput::everyMouseButtonOnADie() {
 void WindowInput::pressesOnEdgesAndGapsDoNothing() {
     Window w;
     w.click({ControlName::press, 0});
-    pressAt(w.window, dieCentre(2), Qt::LeftButton);
-    pressAt(w.window, dieCentre(5), Qt::LeftButton);
+    pressAt(w.window, aboveHold(2), Qt::LeftButton, Route::Topmost);
+    pressAt(w.window, aboveHold(5), Qt::LeftButton, Route::Topmost);
     const Snapshot before = w.now();
     // Every pixel of the dice's area that is not strictly inside a square: the squares'
     // own edges and the gaps between them.
@@ -217,7 +219,7 @@ void WindowInput::pressesOnEdgesAndGapsDoNothing() {
             const bool inRow = (y > 8 && y < 68) || (y > 72 && y < 132) || (y > 136 && y < 196);
             if (inColumn && inRow) continue;
             for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                pressAt(w.window, {x, y}, button);
+                pressAt(w.window, {x, y}, button, Route::Topmost);
                 ++presses;
                 if (!(w.now() == before))
                     QFAIL(qPrintable(

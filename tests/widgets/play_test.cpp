@@ -15,15 +15,6 @@ namespace {
 using enum ControlName;
 using Offsets = std::set<std::pair<int, int>>;
 
-const std::array<ControlId, 16> kCategories = {
-    id(numbers, 1), id(numbers, 2), id(numbers, 3), id(numbers, 4), id(numbers, 5), id(numbers, 6),
-    id(thpair),     id(thrkind),    id(ttkind),     id(frkind),     id(fvkind),     id(sstr),
-    id(lstr),       id(gstr),       id(sxkind),     id(chance)};
-
-QPoint centreOfDie(int die) {
-    return {294 + 64 * ((die - 1) % 2), 38 + 64 * ((die - 1) / 2)};
-}
-
 // Where the pips of each face (0 is a blank die) sit inside its 60-pixel square.
 const std::array<Offsets, 7> kPipsOfFace = [] {
     constexpr int a = 8, m = 24, z = 40;
@@ -62,7 +53,7 @@ class PlayTest : public WindowTest {
     }
     int enabledCategories() const {
         int n = 0;
-        for (ControlId c : kCategories) n += widget(c)->isEnabled();
+        for (ControlId c : categoryLabels()) n += widget(c)->isEnabled();
         return n;
     }
     bool blue(ControlId c) const {
@@ -95,7 +86,7 @@ TEST_F(PlayTest, RollDrawsTheScriptedFacesAndKeepsHeldDice) {
     EXPECT_EQ(enabledCategories(), 0);
     for (std::size_t n = 0; n < steps.size(); ++n) {
         SCOPED_TRACE("roll " + std::to_string(n + 1));
-        for (int die : steps[n].toggle) pressAt(centreOfDie(die));
+        for (int die : steps[n].toggle) pressAt(*window, centreOf(die));
         roll(steps[n].draws);
         expectFaces(steps[n].shown);
         EXPECT_EQ(enabledCategories(), 16);
@@ -124,20 +115,20 @@ struct PressCase {
 
 TEST_F(PlayTest, PressesHoldAndReleaseDice) {
     const QPoint hold1(294, 39);  // on die 1's HOLD picture and its centre pip
-    const QPoint d1(294, 38), d4(358, 100);
+    const QPoint d1 = centreOf(1), d4(358, 100);
     // clang-format off
     const std::vector<PressCase> cases = {
         {"press on die 1 before the first roll", Phase::BeforeFirstRoll, {{d1}}, {1}},
         {"second press releases", Phase::BeforeFirstRoll, {{d1}, {{300, 20}}}, {}},
         {"HOLD picture before the first roll", Phase::BeforeFirstRoll,
          {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
-        {"press on die 6", Phase::AfterRoll, {{{358, 166}}}, {6}},
-        {"every die", Phase::AfterRoll, {{d1}, {{358, 38}}, {{294, 102}}, {d4}, {{294, 166}},
-         {{358, 166}}}, {1, 2, 3, 4, 5, 6}},
+        {"press on die 6", Phase::AfterRoll, {{centreOf(6)}}, {6}},
+        {"every die", Phase::AfterRoll, {{d1}, {centreOf(2)}, {centreOf(3)}, {d4}, {centreOf(5)},
+         {centreOf(6)}}, {1, 2, 3, 4, 5, 6}},
         {"right button", Phase::AfterRoll, {{{294, 100}, Route::Window, {}, Qt::RightButton}}, {3}},
         {"through the die square", Phase::AfterRoll, {{d4, Route::Widget, id(Rect, 4)}}, {4}},
-        {"through a pip", Phase::AfterRoll, {{{294, 166}, Route::Widget, pipOf(5, 4)}}, {5}},
-        {"on screen", Phase::AfterRoll, {{{358, 38}, Route::Screen}}, {2}},
+        {"through a pip", Phase::AfterRoll, {{centreOf(5), Route::Widget, pipOf(5, 4)}}, {5}},
+        {"on screen", Phase::AfterRoll, {{centreOf(2), Route::Screen}}, {2}},
         {"click on the HOLD picture", Phase::AfterRoll,
          {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
         {"HOLD picture on screen", Phase::AfterRoll, {{d1}, {{275, 40}, Route::Screen}}, {}},
@@ -159,7 +150,8 @@ TEST_F(PlayTest, PressesHoldAndReleaseDice) {
         if (c.phase == Phase::BetweenTurns) click(id(chance));
         // Only the end of a turn disables the HOLD pictures.
         EXPECT_EQ(widget(id(hold, 1))->isEnabled(), c.phase != Phase::BetweenTurns);
-        for (const Touch& t : c.touches) pressAt(t.at, t.button, t.route, t.through);
+        for (const Touch& t : c.touches)
+            pressAt(*window, t.at, t.button, t.route, widget(t.through));
         EXPECT_EQ(heldDice(), c.held);
     }
 }
@@ -178,9 +170,9 @@ TEST_F(PlayTest, GapsAndBordersHitNoDie) {
     roll({1, 2, 3, 4, 5, 6});
     for (const Spot& s : spots) {
         SCOPED_TRACE(testing::Message() << "at " << s.at.x() << ", " << s.at.y());
-        pressAt(s.at);
+        pressAt(*window, s.at);
         EXPECT_EQ(heldDice(), s.die ? std::vector<int>{s.die} : std::vector<int>{});
-        if (s.die) pressAt(s.at);
+        if (s.die) pressAt(*window, s.at);
     }
 }
 
@@ -216,7 +208,7 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
             for (int x = 0; x < shot.width() && !bluePixel; ++x)
                 bluePixel = shot.pixelColor(x, y) == kBlueText;
         EXPECT_TRUE(bluePixel) << "the disabled label is painted in blue";
-        for (ControlId other : kCategories)
+        for (ControlId other : categoryLabels())
             if (!(other == c.label)) {
                 EXPECT_FALSE(blue(other));
             }
@@ -236,7 +228,7 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
 }
 
 TEST_F(PlayTest, CategoriesTakeNoClickBeforeTheFirstRoll) {
-    for (ControlId c : kCategories) {
+    for (ControlId c : categoryLabels()) {
         const QString before = text(c);
         click(c);
         EXPECT_EQ(text(c), before);
@@ -336,7 +328,7 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
         const Turn& t = turns[n];
         SCOPED_TRACE(t.caption.toStdString());
         roll(t.dice);
-        for (int die : t.hold) pressAt(centreOfDie(die));
+        for (int die : t.hold) pressAt(*window, centreOf(die));
         if (!t.reroll.empty()) roll(t.reroll);
         if (n + 1 == turns.size())
             QTimer::singleShot(0, [&] { answerMessage(seen, widget(id(tott)), button(press)); });
@@ -355,7 +347,7 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
     EXPECT_TRUE(seen.ok) << seen.buttons << " buttons";
     EXPECT_TRUE(seen.rollHidden);
     EXPECT_EQ(seen.grandTotal, total(613));
-    for (ControlId c : kCategories) EXPECT_TRUE(blue(c));
+    for (ControlId c : categoryLabels()) EXPECT_TRUE(blue(c));
     EXPECT_FALSE(button(press)->isVisible());
     EXPECT_TRUE(button(restart)->isVisible());
     EXPECT_TRUE(button(exitgame)->isVisible());
@@ -385,7 +377,7 @@ TEST_F(PlayTest, SpaceAndEnterOnTheFocusedRollButtonRoll) {
         QPushButton* roll = button(press);
         roll->setFocus();
         ASSERT_TRUE(roll->hasFocus());
-        dice.queue({1, 2, 3, 4, 5, 6});
+        dice.queueFaces({1, 2, 3, 4, 5, 6});
         QTest::keyClick(roll, key);
         EXPECT_EQ(dice.left(), 0u);
         expectFaces({1, 2, 3, 4, 5, 6});

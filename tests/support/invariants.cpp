@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "dice/random_source.h"
+#include "random_sources.h"
 
 namespace quorbel::robustness {
 
@@ -215,10 +215,7 @@ bool Snapshot::operator==(const Snapshot& other) const {
 
 const Snapshot& freshGame() {
     static const Snapshot fresh = [] {
-        struct Still final : RandomSource {
-            void seedFromClock() override {}
-            double next() override { return 0.5; }
-        } random;
+        test::ScriptedRandom random;  // start-up rolls no dice
         Quorbel game(random, {});
         game.Form_Load();
         return Snapshot::of(game);
