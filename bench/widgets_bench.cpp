@@ -126,7 +126,7 @@ class TouchCounter : public QObject {
 
 struct Window {
     RepeatableRandom random;
-    MainWindow window{random, [] {}};
+    MainWindow window{random, Services{{}, [] {}}};
     Window() {
         window.show();
         QApplication::processEvents();
@@ -144,7 +144,7 @@ struct Window {
 void Build(benchmark::State& state) {
     RepeatableRandom random;
     for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(random, [] {});
+        auto window = std::make_unique<MainWindow>(random, Services{{}, [] {}});
         benchmark::DoNotOptimize(window.get());
         state.PauseTiming();
         window.reset();
@@ -157,7 +157,7 @@ void Build(benchmark::State& state) {
 void BuildShowPaint(benchmark::State& state) {
     RepeatableRandom random;
     for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(random, [] {});
+        auto window = std::make_unique<MainWindow>(random, Services{{}, [] {}});
         window->show();
         QApplication::processEvents();
         state.PauseTiming();

@@ -1,15 +1,12 @@
 #include "dice/faces.h"
 
-#include "game/quorbel.h"
+#include <array>
+
+#include "dice/geometry.h"
 
 namespace quorbel {
 
 namespace {
-
-constexpr int kDieSize = 60;
-constexpr int kDicePitch = 64;  // leaves a 4-pixel gap between squares
-constexpr int kDiceLeft = 264;
-constexpr int kDiceTop = 8;
 
 constexpr std::array<int, 1> kOne = {3};
 constexpr std::array<int, 2> kTwo = {0, 6};
@@ -18,9 +15,12 @@ constexpr std::array<int, 4> kFour = {0, 1, 5, 6};
 constexpr std::array<int, 5> kFive = {0, 1, 3, 5, 6};
 constexpr std::array<int, 6> kSix = {0, 1, 2, 4, 5, 6};
 
-// Pip positions 1..7 as (column, row) of the die's 3 x 3 grid.
-constexpr std::array<std::array<int, 2>, 8> kPositionCell = {
+// Pip places 1..7 as (column, row) of the die's 3 x 3 grid.
+constexpr std::array<std::array<int, 2>, 8> kPlaceCell = {
     {{0, 0}, {0, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {2, 2}}};
+
+constexpr int kPipInset = 8;   // from the square's corner to the first pip
+constexpr int kPipPitch = 16;  // between neighbouring pip places
 
 }  // namespace
 
@@ -43,46 +43,31 @@ std::span<const int> faceOffsets(int value) {
     }
 }
 
-PipPlace pipPlace(int die, int position) {
-    const int row = (die - 1) / 2;
-    const int column = (die - 1) % 2;
-    const auto [cellX, cellY] = kPositionCell[static_cast<std::size_t>(position)];
-    return {kDiceLeft + 8 + kDicePitch * column + 16 * cellX,
-            kDiceTop + 8 + kDicePitch * row + 16 * cellY};
-}
-
-int dieAt(double x, double y) {
-    int column = 0;
-    int row = 0;
-    for (int c = 0; c < 2; ++c)
-        if (x > kDiceLeft + kDicePitch * c && x < kDiceLeft + kDicePitch * c + kDieSize)
-            column = c + 1;
-    for (int r = 0; r < 3; ++r)
-        if (y > kDiceTop + kDicePitch * r && y < kDiceTop + kDicePitch * r + kDieSize) row = r + 1;
-    if (column == 0 || row == 0) return 0;
-    return 2 * row + column - 2;
+PipPlace pipPlace(int die, int place) {
+    const Geometry square = dieSquare(die);
+    const auto [cellX, cellY] = kPlaceCell[static_cast<std::size_t>(place)];
+    return {square.left + kPipInset + kPipPitch * cellX,
+            square.top + kPipInset + kPipPitch * cellY};
 }
 
 // Squares and HOLD pictures first, each picture over its square; then the pips over all.
-void Quorbel::loadimages() {
-    for (int row = 1; row <= 3; ++row) {
-        for (int col = 1; col <= 2; ++col) {
-            const int n = 2 * row + col - 2;
-            if (n > 1) {
-                form.hold.create();
-                form.Rect.create();
-            }
-            Control& square = form.Rect(n);
-            square.geometry.left = 64 * col + 200;
-            square.geometry.top = 64 * row - 56;
-            square.visible = true;
-
-            Control& picture = form.hold(n);
-            picture.geometry = {64 * col + 203, 64 * row - 31, kHoldWidth, kHoldHeight};
-            picture.visible = false;
+void loadimages(Form& form) {
+    for (int n = 1; n <= kDieCount; ++n) {
+        if (n > 1) {
+            form.hold.create();
+            form.Rect.create();
         }
+        Control& square = form.Rect(n);
+        square.geometry = dieSquare(n);
+        square.visible = true;
+
+        // The picture sits across the middle of its square, a little left of centre.
+        Control& picture = form.hold(n);
+        picture.geometry = {square.geometry.left + 3, square.geometry.top + 25, kHoldWidth,
+                            kHoldHeight};
+        picture.visible = false;
     }
-    for (int d = 1; d <= 6; ++d) {
+    for (int d = 1; d <= kDieCount; ++d) {
         for (int p = 1; p <= kPipsPerDie; ++p) {
             Control& pip = form.pip.create();
             const PipPlace place = pipPlace(d, p);
@@ -92,7 +77,7 @@ void Quorbel::loadimages() {
     }
 }
 
-void Quorbel::pv(int i, int q) {
+void pv(Form& form, int i, int q) {
     form.pip(kPipsPerDie * i - q).visible = true;
 }
 

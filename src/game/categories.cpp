@@ -1,51 +1,45 @@
 #include "game/categories.h"
 
+#include <algorithm>
+
 namespace quorbel {
 
-namespace {
-
-template <int Face>
-CategoryRow upper(std::string_view prefix) {
-    return {[](Form& f) -> Control& { return f.numbers(Face); },
-            prefix,
-            {},
-            [](GameState& s) -> int& { return s.facescore[Face]; },
-            [](const GameState& s) { return upperRule(s, Face); },
-            Recount::Never,
-            false};
+Control& labelOf(Form& form, const Category& category) {
+    return category.face > 0 ? form.numbers(category.face) : form.*category.label;
 }
 
-#define QUORBEL_LOWER(label, prefix, fixed, slot, rule, recount)                       \
-    CategoryRow {                                                                      \
-        [](Form& f) -> Control& { return f.label; }, prefix, fixed,                    \
-            [](GameState& s) -> int& { return s.slot; }, rule, Recount::recount, false \
-    }
+const Control& labelOf(const Form& form, const Category& category) {
+    return category.face > 0 ? form.numbers(category.face) : form.*category.label;
+}
 
-}  // namespace
+int& slotOf(GameState& state, const Category& category) {
+    return category.face > 0 ? state.facescore[static_cast<std::size_t>(category.face)]
+                             : state.*category.slot;
+}
 
-const std::array<CategoryRow, kCategoryCount> kCategories = [] {
-    std::array<CategoryRow, kCategoryCount> rows = {
-        upper<1>("Aces:"),
-        upper<2>("Twos:"),
-        upper<3>("Threes:"),
-        upper<4>("Fours:"),
-        upper<5>("Fives:"),
-        upper<6>("Sixes:"),
-        QUORBEL_LOWER(thpair, "3 pairs: ", "", thpairscore, threePairsRule, BeforeGuard),
-        QUORBEL_LOWER(thrkind, "3 of a kind: ", "", thrkindscore, threeOfAKindRule, BeforeGuard),
-        QUORBEL_LOWER(ttkind, "2 3-of-a-Kinds: ", "", ttkindscore, twoTriplesRule, BeforeGuard),
-        QUORBEL_LOWER(frkind, "4 of a kind: ", "", frkindscore, fourOfAKindRule, BeforeGuard),
-        QUORBEL_LOWER(fvkind, "5 of a kind: ", "", fvkindscore, fiveOfAKindRule, BeforeGuard),
-        QUORBEL_LOWER(sstr, "", "Small Straight: 20", sstrscore, smallStraightRule, AfterGuard),
-        QUORBEL_LOWER(lstr, "", "Large Straight: 30", lstrscore, largeStraightRule, AfterGuard),
-        QUORBEL_LOWER(gstr, "", "Giant Straight: 50", gstrscore, giantStraightRule, AfterGuard),
-        QUORBEL_LOWER(sxkind, "Quorbel: ", "", sxkindscore, sixOfAKindRule, Never),
-        QUORBEL_LOWER(chance, "Chance: ", "", chancescore, chanceRule, Never),
-    };
-    rows[SixOfAKind].scoresWithoutClosing = true;
-    return rows;
-}();
+int slotOf(const GameState& state, const Category& category) {
+    return category.face > 0 ? state.facescore[static_cast<std::size_t>(category.face)]
+                             : state.*category.slot;
+}
 
-#undef QUORBEL_LOWER
+const std::array<ControlId, kCategoryCount>& categoryLabelIds() {
+    static const auto ids = [] {
+        const Form design = Form::design();
+        std::array<ControlId, kCategoryCount> out{};
+        for (std::size_t i = 0; i < kCategoryCount; ++i) {
+            const Category& c = kCategories[i];
+            out[i] = c.face > 0 ? ControlId{ControlName::numbers, c.face} : (design.*c.label).id;
+        }
+        return out;
+    }();
+    return ids;
+}
+
+const Category* categoryLabelled(ControlId id) {
+    const auto& ids = categoryLabelIds();
+    const auto found = std::find(ids.begin(), ids.end(), id);
+    if (found == ids.end()) return nullptr;
+    return &kCategories[static_cast<std::size_t>(found - ids.begin())];
+}
 
 }  // namespace quorbel

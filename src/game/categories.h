@@ -1,7 +1,8 @@
-// The sixteen categories of the score sheet, one row each.
+// The sixteen categories of the score sheet, one plain row each.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "game/game_state.h"
@@ -10,7 +11,22 @@
 
 namespace quorbel {
 
-enum Category {
+// When a click recounts the faces: some categories recount even when closed.
+enum class Recount { Never, BeforeGuard, AfterGuard };
+
+struct Category {
+    int face = 0;                    // 1..6 for Aces..Sixes, 0 for the lower sheet
+    Control Form::*label = nullptr;  // a lower category's label; Aces..Sixes use numbers
+    int GameState::*slot = nullptr;  // a lower category's score; Aces..Sixes use facescore
+    Outcome (*rule)(const GameState&) = nullptr;
+    std::string_view claimedPrefix;  // followed by the formatted score
+    std::string_view fixedCaption;   // the straights show a fixed text instead
+    Recount recount = Recount::Never;
+    bool scoresWithoutClosing = false;  // six of a kind scores again and again until closed
+};
+
+// The rows in sheet order, named for the code that needs one row in particular.
+enum CategoryIndex {
     Aces,
     Twos,
     Threes,
@@ -30,39 +46,50 @@ enum Category {
     kCategoryCount
 };
 
-// When a click recounts the faces: some categories recount even when closed.
-enum class Recount { Never, BeforeGuard, AfterGuard };
-
-struct CategoryRow {
-    Control& (*label)(Form&);
-    std::string_view claimedPrefix;  // followed by the formatted score
-    std::string_view fixedCaption;   // the straights show a fixed text instead
-    int& (*slot)(GameState&);
-    Outcome (*rule)(const GameState&);
-    Recount recount;
-    bool scoresWithoutClosing;  // six of a kind scores again and again until closed
-};
-
-extern const std::array<CategoryRow, kCategoryCount> kCategories;
-
-// Each category's label by id, in the table's order.
-inline constexpr std::array<ControlId, kCategoryCount> kCategoryLabelIds = {{
-    {ControlName::numbers, 1},
-    {ControlName::numbers, 2},
-    {ControlName::numbers, 3},
-    {ControlName::numbers, 4},
-    {ControlName::numbers, 5},
-    {ControlName::numbers, 6},
-    {ControlName::thpair, 0},
-    {ControlName::thrkind, 0},
-    {ControlName::ttkind, 0},
-    {ControlName::frkind, 0},
-    {ControlName::fvkind, 0},
-    {ControlName::sstr, 0},
-    {ControlName::lstr, 0},
-    {ControlName::gstr, 0},
-    {ControlName::sxkind, 0},
-    {ControlName::chance, 0},
+// Each row names only the fields it sets; the rest keep the defaults above.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+// clang-format off
+inline constexpr std::array<Category, kCategoryCount> kCategories = {{
+    {.face = 1, .rule = acesRule,   .claimedPrefix = "Aces:"},
+    {.face = 2, .rule = twosRule,   .claimedPrefix = "Twos:"},
+    {.face = 3, .rule = threesRule, .claimedPrefix = "Threes:"},
+    {.face = 4, .rule = foursRule,  .claimedPrefix = "Fours:"},
+    {.face = 5, .rule = fivesRule,  .claimedPrefix = "Fives:"},
+    {.face = 6, .rule = sixesRule,  .claimedPrefix = "Sixes:"},
+    {.label = &Form::thpair, .slot = &GameState::thpairscore, .rule = threePairsRule,
+     .claimedPrefix = "3 pairs: ", .recount = Recount::BeforeGuard},
+    {.label = &Form::thrkind, .slot = &GameState::thrkindscore, .rule = threeOfAKindRule,
+     .claimedPrefix = "3 of a kind: ", .recount = Recount::BeforeGuard},
+    {.label = &Form::ttkind, .slot = &GameState::ttkindscore, .rule = twoTriplesRule,
+     .claimedPrefix = "2 3-of-a-Kinds: ", .recount = Recount::BeforeGuard},
+    {.label = &Form::frkind, .slot = &GameState::frkindscore, .rule = fourOfAKindRule,
+     .claimedPrefix = "4 of a kind: ", .recount = Recount::BeforeGuard},
+    {.label = &Form::fvkind, .slot = &GameState::fvkindscore, .rule = fiveOfAKindRule,
+     .claimedPrefix = "5 of a kind: ", .recount = Recount::BeforeGuard},
+    {.label = &Form::sstr, .slot = &GameState::sstrscore, .rule = smallStraightRule,
+     .fixedCaption = "Small Straight: 20", .recount = Recount::AfterGuard},
+    {.label = &Form::lstr, .slot = &GameState::lstrscore, .rule = largeStraightRule,
+     .fixedCaption = "Large Straight: 30", .recount = Recount::AfterGuard},
+    {.label = &Form::gstr, .slot = &GameState::gstrscore, .rule = giantStraightRule,
+     .fixedCaption = "Giant Straight: 50", .recount = Recount::AfterGuard},
+    {.label = &Form::sxkind, .slot = &GameState::sxkindscore, .rule = sixOfAKindRule,
+     .claimedPrefix = "Quorbel: ", .scoresWithoutClosing = true},
+    {.label = &Form::chance, .slot = &GameState::chancescore, .rule = chanceRule,
+     .claimedPrefix = "Chance: "},
 }};
+// clang-format on
+#pragma GCC diagnostic pop
+
+Control& labelOf(Form& form, const Category& category);
+const Control& labelOf(const Form& form, const Category& category);
+int& slotOf(GameState& state, const Category& category);
+int slotOf(const GameState& state, const Category& category);
+
+// The sixteen category labels' ids, in the table's order.
+const std::array<ControlId, kCategoryCount>& categoryLabelIds();
+
+// The category whose label this is, or none.
+const Category* categoryLabelled(ControlId id);
 
 }  // namespace quorbel

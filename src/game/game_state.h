@@ -4,12 +4,14 @@
 
 #include <array>
 
+#include "dice/dice.h"
+
 namespace quorbel {
 
 inline constexpr int kRollsPerTurn = 5;
 
 struct GameState {
-    std::array<int, 7> dice{};       // die 1..6; 0 until the die is first rolled
+    Dice dice{};                     // die 1..6; 0 until the die is first rolled
     int rolls = 0;                   // 0..kRollsPerTurn
     std::array<int, 7> facescore{};  // Aces..Sixes by face
     int thrkindscore = 0;

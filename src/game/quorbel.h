@@ -6,12 +6,14 @@
 #include <string>
 
 #include "dice/random_source.h"
+#include "game/categories.h"
 #include "game/game_state.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 
 namespace quorbel {
 
-// What the window needs from the toolkit beyond its controls.
+// What the window needs from the toolkit beyond its controls. A missing one does nothing.
 struct Services {
     std::function<void(const std::string& text)> showMessage;  // modal, one OK button
     std::function<void()> exitProgram;
@@ -56,8 +58,11 @@ class Quorbel {
 
     bool isOver() const { return form.restart.visible; }
 
+    // What a screen reader needs to name the controls now.
+    SpokenFacts spokenFacts() const;
+
   private:
-    void claim(int category);
+    void claim(const Category& category);
 
     RandomSource& random_;
     Services services_;

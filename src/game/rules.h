@@ -7,7 +7,6 @@
 
 namespace quorbel {
 
-using Dice = std::array<int, 7>;        // die 1..6
 using FaceCounts = std::array<int, 7>;  // face 1..6; element 0 counts blank dice
 
 struct Outcome {
@@ -20,6 +19,12 @@ FaceCounts countFaces(const Dice& dice);
 
 // Every rule reads the dice, and the face counts of the state once they are recounted.
 Outcome upperRule(const GameState& state, int face);
+Outcome acesRule(const GameState& state);
+Outcome twosRule(const GameState& state);
+Outcome threesRule(const GameState& state);
+Outcome foursRule(const GameState& state);
+Outcome fivesRule(const GameState& state);
+Outcome sixesRule(const GameState& state);
 Outcome chanceRule(const GameState& state);
 Outcome threeOfAKindRule(const GameState& state);
 Outcome fourOfAKindRule(const GameState& state);

@@ -1,4 +1,6 @@
 // The end of a turn and of the game.
+#include "dice/dice.h"
+#include "game/categories.h"
 #include "game/quorbel.h"
 #include "game/rating.h"
 #include "game/score_text.h"
@@ -8,16 +10,16 @@ namespace quorbel {
 namespace {
 constexpr int kBonusThreshold = 75;  // the upper scores must add up to more than this
 constexpr int kBonus = 42;
-constexpr int kCategoriesToClose = 16;
+constexpr int kCategoriesToClose = kCategoryCount;
 }  // namespace
 
 void Quorbel::endturn() {
     GameState& s = state;
     s.uppertotal = 0;
-    for (int face = 1; face <= 6; ++face) s.uppertotal += s.facescore[face];
+    s.lowertotal = 0;
+    for (const Category& category : kCategories)
+        (category.face > 0 ? s.uppertotal : s.lowertotal) += slotOf(s, category);
     if (s.uppertotal > kBonusThreshold) s.uppertotal += kBonus;
-    s.lowertotal = s.thpairscore + s.thrkindscore + s.ttkindscore + s.frkindscore + s.fvkindscore +
-                   s.sxkindscore + s.sstrscore + s.lstrscore + s.gstrscore + s.chancescore;
     s.grandtotal = s.lowertotal + s.uppertotal;
     form.totu.caption = "Total:" + formatScore(s.uppertotal);
     form.totl.caption = "Total:" + formatScore(s.lowertotal);
@@ -25,12 +27,8 @@ void Quorbel::endturn() {
 
     s.rolls = 0;
     form.press.enabled = true;
-    for (Control& picture : form.hold) {
-        picture.visible = false;
-        picture.enabled = false;
-    }
-    for (int k = 1; k <= form.pip.upper(); ++k) form.pip(k).visible = false;
-    form.forEachCategoryLabel([](Control& label) { label.enabled = false; });
+    clearDice(form);
+    for (const Category& category : kCategories) labelOf(form, category).enabled = false;
 
     if (s.claimed == kCategoriesToClose) endgame();
 }

@@ -37,17 +37,27 @@ void setCaption(QWidget* widget, const std::string& caption) {
         button->setText(text);
 }
 
-void updateAccessibleName(QWidget* widget, const std::string& name) {
-    const QString text = QString::fromStdString(name);
-    if (widget->accessibleName() != text) widget->setAccessibleName(text);
+void showMessageBox(QWidget* parent, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    QString::fromStdString(text), QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, as the rest of the window
+    box.exec();
+}
+
+Services withDefaults(Services services, QWidget* window) {
+    if (!services.showMessage)
+        services.showMessage = [window](const std::string& text) { showMessageBox(window, text); };
+    if (!services.exitProgram) services.exitProgram = [] { QApplication::quit(); };
+    return services;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(RandomSource& random, std::function<void()> onExit)
-    : game_(random, Services{
-                        .showMessage = [this](const std::string& text) { showMessage(text); },
-                        .exitProgram = onExit ? std::move(onExit) : [] { QApplication::quit(); },
+MainWindow::MainWindow(RandomSource& random, Services services)
+    : services_(withDefaults(std::move(services), this)),
+      game_(random, Services{
+                        .showMessage = [this](const std::string& text) { message_ = text; },
+                        .exitProgram = [this] { services_.exitProgram(); },
                     }),
       holdPicture_(loadHoldPicture()) {
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
@@ -66,22 +76,24 @@ void MainWindow::build() {
     QPixmap picture = holdPicture_.scaled(holdPicture_.size() * scale, Qt::IgnoreAspectRatio,
                                           Qt::FastTransformation);
     picture.setDevicePixelRatio(scale);
+    // Made in stacking order, so that later widgets lie over earlier ones.
     game_.form.forEachControl([this, &picture](const Control& control) {
         QWidget* widget = nullptr;
         const ControlId id = control.id;
+        const auto click = [this, id] { dispatch([id](Quorbel& game) { game.click(id); }); };
         switch (control.kind) {
             case ControlKind::Label:
             case ControlKind::Picture: {
                 auto* label = new ClickableLabel(this);
                 if (control.kind == ControlKind::Picture) label->setPixmap(picture);
-                connect(label, &ClickableLabel::clicked, this, [this, id] { handle(id); });
+                connect(label, &ClickableLabel::clicked, this, click);
                 widget = label;
                 break;
             }
             case ControlKind::PushButton: {
                 auto* button = new QPushButton(this);
                 button->setAutoDefault(true);  // Enter, like Space, clicks the focused button
-                connect(button, &QPushButton::clicked, this, [this, id] { handle(id); });
+                connect(button, &QPushButton::clicked, this, click);
                 widget = button;
                 break;
             }
@@ -92,74 +104,81 @@ void MainWindow::build() {
                 widget = new Shape(Shape::Form::Circle, this);
                 break;
         }
-        bindings_.push_back({widget, std::nullopt});
+        bindings_[id].widget = widget;
     });
 }
 
 void MainWindow::mirror() {
-    std::size_t i = 0;
+    game_.form.forEachControl([this](const Control& control) {
+        Binding& binding = bindings_.at(control.id);
+        if (binding.shown && *binding.shown == control) return;
+        present(binding, control);
+        bindings_.at(namedBy(control.id)).nameStale = true;
+    });
+    if (game_.state.rolls != namedRolls_) {
+        namedRolls_ = game_.state.rolls;
+        bindings_.at({ControlName::press, 0}).nameStale = true;
+    }
+    rename();
+    // The sheet shows its final state behind the message.
+    if (auto text = std::exchange(message_, std::nullopt)) services_.showMessage(*text);
+}
+
+void MainWindow::present(Binding& binding, const Control& control) {
+    QWidget* widget = binding.widget;
+    const bool fresh = !binding.shown;
+    const auto changed = [&](auto field) {
+        return fresh || (*binding.shown).*field != control.*field;
+    };
+    if (changed(&Control::geometry)) {
+        const Geometry& g = control.geometry;
+        widget->setGeometry(g.left, g.top, g.width, g.height);
+    }
+    if (changed(&Control::caption)) setCaption(widget, control.caption);
+    if (changed(&Control::font) && !control.font.family.empty())
+        widget->setFont(toQFont(control.font));
+    // Buttons keep the toolkit's text colours, so a disabled Roll looks disabled.
+    if (changed(&Control::foreColor) && control.kind != ControlKind::PushButton)
+        setColor(widget, QPalette::WindowText, control.foreColor);
+    if (changed(&Control::backColor) && control.backColor)
+        setColor(widget, QPalette::Window, *control.backColor);
+    if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
+    if (changed(&Control::visible)) widget->setVisible(control.visible);
+    binding.shown = control;
+}
+
+// Names are built from more than their own control (pips, HOLD, rolls), so a change
+// marks the names it alters; only those are built again.
+void MainWindow::rename() {
+    const SpokenFacts facts = game_.spokenFacts();
     game_.form.forEachControl([&](const Control& control) {
-        Binding& binding = bindings_[i++];
-        QWidget* widget = binding.widget;
-        // Names depend on more than the control itself (pips, HOLD, rolls): check each time.
-        updateAccessibleName(widget, quorbel::accessibleName(control, game_.form, game_.state));
-        const bool fresh = !binding.shown;
-        if (!fresh && *binding.shown == control) return;
-        const auto changed = [&](auto field) {
-            return fresh || (*binding.shown).*field != control.*field;
-        };
-        if (changed(&Control::geometry)) {
-            const Geometry& g = control.geometry;
-            widget->setGeometry(g.left, g.top, g.width, g.height);
-        }
-        if (changed(&Control::caption)) setCaption(widget, control.caption);
-        if (changed(&Control::font) && !control.font.family.empty())
-            widget->setFont(toQFont(control.font));
-        // Buttons keep the toolkit's text colours, so a disabled Roll looks disabled.
-        if (changed(&Control::foreColor) && control.kind != ControlKind::PushButton)
-            setColor(widget, QPalette::WindowText, control.foreColor);
-        if (changed(&Control::backColor) && control.backColor)
-            setColor(widget, QPalette::Window, *control.backColor);
-        if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
-        if (changed(&Control::visible)) widget->setVisible(control.visible);
-        binding.shown = control;
+        Binding& binding = bindings_.at(control.id);
+        if (!binding.nameStale) return;
+        binding.nameStale = false;
+        const QString name =
+            QString::fromStdString(quorbel::accessibleName(control, game_.form, facts));
+        if (binding.widget->accessibleName() != name) binding.widget->setAccessibleName(name);
     });
 }
 
 QWidget* MainWindow::widgetFor(ControlId id) const {
-    std::size_t i = 0;
-    QWidget* found = nullptr;
-    game_.form.forEachControl([&](const Control& control) {
-        if (control.id == id) found = bindings_[i].widget;
-        ++i;
-    });
-    return found;
-}
-
-void MainWindow::handle(ControlId id) {
-    game_.click(id);
-    mirror();
+    const auto found = bindings_.find(id);
+    return found == bindings_.end() ? nullptr : found->second.widget;
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    game_.Form_MouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
-                         static_cast<float>(at.x()), static_cast<float>(at.y()));
-    mirror();
+    const int button = static_cast<int>(event->button());
+    const int shift = static_cast<int>(event->modifiers());
+    dispatch([&](Quorbel& game) {
+        game.Form_MouseDown(button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    });
 }
 
 // Closing the window by its frame ends the program, as Exit does.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    game_.exitgame_Click();
+    dispatch([](Quorbel& game) { game.exitgame_Click(); });
     event->accept();
-}
-
-void MainWindow::showMessage(const std::string& text) {
-    mirror();  // the sheet shows its final state behind the message
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, as the rest of the window
-    box.exec();
 }
 
 }  // namespace quorbel::qt

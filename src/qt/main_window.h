@@ -3,9 +3,9 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <functional>
 #include <optional>
-#include <vector>
+#include <string>
+#include <unordered_map>
 
 #include "game/quorbel.h"
 
@@ -13,13 +13,22 @@ namespace quorbel::qt {
 
 class MainWindow : public QWidget {
   public:
-    // onExit ends the program; by default it quits the application.
-    explicit MainWindow(RandomSource& random, std::function<void()> onExit = {});
+    // A service left empty gets the real one: the message box, or quitting the application.
+    explicit MainWindow(RandomSource& random, Services services = {});
 
     Quorbel& game() { return game_; }
     QWidget* widgetFor(ControlId id) const;
 
-    // Brings every widget in line with its record, touching only what changed.
+    // Every event comes in here: the handler works on the game, then the widgets
+    // follow the records once.
+    template <class Handler>
+    void dispatch(Handler&& handler) {
+        handler(game_);
+        mirror();
+    }
+
+    // Brings every widget in line with its record, touching only what changed, then
+    // shows the message the game left, if any.
     void mirror();
 
   protected:
@@ -28,17 +37,26 @@ class MainWindow : public QWidget {
 
   private:
     struct Binding {
-        QWidget* widget;
+        QWidget* widget = nullptr;
         std::optional<Control> shown;  // what the widget shows now; none before the first mirror
+        bool nameStale = true;
+    };
+    struct IdHash {
+        std::size_t operator()(ControlId id) const {
+            return static_cast<std::size_t>(id.name) * 64 + static_cast<std::size_t>(id.index);
+        }
     };
 
     void build();
-    void showMessage(const std::string& text);
-    void handle(ControlId id);
+    void present(Binding& binding, const Control& control);
+    void rename();
 
+    Services services_;
+    std::optional<std::string> message_;  // left by the game, shown once the window is in step
     Quorbel game_;
     QPixmap holdPicture_;
-    std::vector<Binding> bindings_;  // in stacking order, like the records
+    std::unordered_map<ControlId, Binding, IdHash> bindings_;
+    int namedRolls_ = -1;  // the rolls Roll's name counts
 };
 
 }  // namespace quorbel::qt

@@ -1,10 +1,9 @@
 #include "ui/accessibility.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
-
-#include "dice/faces.h"
 
 namespace quorbel {
 
@@ -67,21 +66,12 @@ std::string pipName(int k) {
 
 }  // namespace
 
-std::string accessibleName(const Control& control, const Form& form, const GameState& state) {
-    switch (control.id.name) {
+std::string accessibleName(const Control& control, const Form& form, const SpokenFacts& facts) {
+    const ControlId id = control.id;
+    if (std::find(facts.categories.begin(), facts.categories.end(), id) != facts.categories.end())
+        return categoryName(control);
+    switch (id.name) {
         using enum ControlName;
-        case numbers:
-        case thpair:
-        case thrkind:
-        case ttkind:
-        case frkind:
-        case fvkind:
-        case sstr:
-        case lstr:
-        case gstr:
-        case sxkind:
-        case chance:
-            return categoryName(control);
         case totu:
             return totalName("Upper", control);
         case totl:
@@ -89,21 +79,29 @@ std::string accessibleName(const Control& control, const Form& form, const GameS
         case tott:
             return totalName("Grand", control);
         case press:
-            return spoken(control.caption) + ", " + std::to_string(state.rolls) + " of " +
-                   std::to_string(kRollsPerTurn) + " rolls used";
+            return spoken(control.caption) + ", " + std::to_string(facts.rollsUsed) + " of " +
+                   std::to_string(facts.rollsPerTurn) + " rolls used";
         case Rect:
-            return dieName(form, control.id.index);
+            return dieName(form, id.index);
         case hold:
-            return "HOLD on die " + std::to_string(control.id.index);
+            return "HOLD on die " + std::to_string(id.index);
         case pip:
-            return pipName(control.id.index);
-        case upscores:
-        case lwscores:
-        case restart:
-        case exitgame:
+            return pipName(id.index);
+        default:
             return spoken(control.caption);
     }
-    return spoken(control.caption);
+}
+
+ControlId namedBy(ControlId changed) {
+    switch (changed.name) {
+        case ControlName::hold:
+            return {ControlName::Rect, changed.index};
+        case ControlName::pip:
+            if (changed.index < 1) return changed;
+            return {ControlName::Rect, (changed.index - 1) / kPipsPerDie + 1};
+        default:
+            return changed;
+    }
 }
 
 }  // namespace quorbel

@@ -68,6 +68,9 @@ enum class ControlName {
     pip
 };
 
+// The name as the handlers write it: "numbers", "press", "Rect".
+std::string_view nameOf(ControlName name);
+
 struct ControlId {
     ControlName name{};
     int index = 0;  // 0 for a control that is not in an array

@@ -10,6 +10,9 @@ inline constexpr int kWindowHeight = 385;
 inline constexpr Color kWindowColor = kYellow;
 inline constexpr std::string_view kWindowCaption = "Quorbel!";
 
+// Each die has seven pip places; pip k (1..42) is place (k - 1) % 7 + 1 of die (k - 1) / 7 + 1.
+inline constexpr int kPipsPerDie = 7;
+
 struct Form {
     Control upscores, lwscores;
     ControlArray numbers;  // Aces..Sixes; 2 to 6 are created at start-up
@@ -28,10 +31,6 @@ struct Form {
     void forEachControl(Visit&& visit);
     template <class Visit>
     void forEachControl(Visit&& visit) const;
-
-    // The sixteen category labels in the order the turn enables and disables them.
-    template <class Visit>
-    void forEachCategoryLabel(Visit&& visit);
 
     Control& find(ControlId id);
 };
@@ -62,14 +61,6 @@ void Form::forEachControl(Visit&& visit) {
 template <class Visit>
 void Form::forEachControl(Visit&& visit) const {
     visitStacking(*this, visit);
-}
-
-template <class Visit>
-void Form::forEachCategoryLabel(Visit&& visit) {
-    for (auto& label : numbers) visit(label);
-    for (auto* label :
-         {&thpair, &thrkind, &ttkind, &frkind, &fvkind, &sxkind, &chance, &lstr, &sstr, &gstr})
-        visit(*label);
 }
 
 }  // namespace quorbel

@@ -1,12 +1,11 @@
+#include "ui/labels.h"
+
 #include <array>
 #include <string_view>
 
-#include "game/quorbel.h"
-
 namespace quorbel {
 
-// Creates the upper score labels Twos..Sixes as copies of Aces, one row apart.
-void Quorbel::loadlabels() {
+void loadlabels(Form& form) {
     static constexpr std::array<std::string_view, 7> kCaptions = {
         "", "Aces: 0", "Twos: 0", "Threes: 0", "Fours: 0", "Fives: 0", "Sixes: 0"};
     for (int i = 1; i <= 6; ++i) {

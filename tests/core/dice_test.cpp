@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dice/faces.h"
+#include "game/categories.h"
 #include "support.h"
 
 namespace quorbel::test {
@@ -106,7 +107,7 @@ TEST(Rolling, FiveRollsATurnAndEveryRollOpensTheSheet) {
         h.rollTo({2, 2, 2, 2, 2, 2});
         EXPECT_EQ(h.game.state.rolls, roll);
         EXPECT_EQ(h.game.form.press.enabled, roll < 5) << roll;
-        h.game.form.forEachCategoryLabel([](Control& c) { EXPECT_TRUE(c.enabled); });
+        for (ControlId id : categoryLabelIds()) EXPECT_TRUE(h.game.form.find(id).enabled);
         for (const Control& c : h.game.form.hold) EXPECT_TRUE(c.enabled);
     }
 }

@@ -15,7 +15,7 @@ namespace {
 
 using enum ControlName;
 
-int slotOf(const GameState& s, Category c) {
+int slotOf(const GameState& s, CategoryIndex c) {
     switch (c) {
         case ThreePairs:
             return s.thpairscore;
@@ -44,7 +44,7 @@ int slotOf(const GameState& s, Category c) {
 
 struct Claim {
     Faces dice;
-    Category category;
+    CategoryIndex category;
     int score;
     const char* caption;
 };
@@ -158,7 +158,7 @@ TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
 }
 
 // Each rule said once more, from the sorted faces and the set of faces shown.
-Outcome expected(Category c, Faces dice) {
+Outcome expected(CategoryIndex c, Faces dice) {
     std::sort(dice.begin(), dice.end());
     const int sum = std::accumulate(dice.begin(), dice.end(), 0);
     const std::set<int> shown(dice.begin(), dice.end());
@@ -214,7 +214,7 @@ TEST(Scoring, EveryThrowOfSixDiceInEveryCategory) {
         s.facecount = countFaces(s.dice);
         for (int c = 0; c < kCategoryCount; ++c) {
             const Outcome got = kCategories[static_cast<std::size_t>(c)].rule(s);
-            const Outcome want = expected(static_cast<Category>(c), faces);
+            const Outcome want = expected(static_cast<CategoryIndex>(c), faces);
             if (got != want && ++mismatches <= 10)
                 ADD_FAILURE() << "category " << c << " dice " << faces[0] << faces[1] << faces[2]
                               << faces[3] << faces[4] << faces[5] << ": got " << got.qualifies

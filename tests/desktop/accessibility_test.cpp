@@ -20,7 +20,9 @@ struct Game {
     test::ScriptedRandom dice;
     Quorbel q{dice, Services{}};
     Game() { q.Form_Load(); }
-    std::string name(ControlId id) { return accessibleName(q.form.find(id), q.form, q.state); }
+    std::string name(ControlId id) {
+        return accessibleName(q.form.find(id), q.form, q.spokenFacts());
+    }
     void roll(std::initializer_list<int> faces) {
         dice.queueFaces(faces);
         q.press_Click();

@@ -32,13 +32,13 @@ class AccessibleWindow : public ::testing::Test {
         Quorbel& game = window.game();
         game.form.forEachControl([&](const Control& control) {
             const auto expected =
-                QString::fromStdString(accessibleName(control, game.form, game.state));
+                QString::fromStdString(accessibleName(control, game.form, game.spokenFacts()));
             EXPECT_EQ(nameOf(control.id), expected);
         });
     }
 
     ScriptedRandom dice;
-    MainWindow window{dice, [] {}};
+    MainWindow window{dice, Services{{}, [] {}}};
 };
 
 TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {

@@ -22,7 +22,7 @@ class Restarts : public QObject {
 void Restarts::aThousandRestartsLeaveNothingBehind() {
     RepeatableRandom random(11, RepeatableRandom::Sticky);
     int exits = 0;
-    qt::MainWindow window(random, [&] { ++exits; });
+    qt::MainWindow window(random, Services{{}, [&] { ++exits; }});
     window.show();
     const WidgetMap widgets(window);
     MessageBoxWatcher ratings;  // each rating is answered as soon as it opens

@@ -154,7 +154,7 @@ void Storm::eventsRainOnEveryControl() {
     QFETCH(int, seed);
     RepeatableRandom random(static_cast<std::uint64_t>(seed), RepeatableRandom::Sticky);
     int exits = 0;
-    qt::MainWindow window(random, [&] { ++exits; });
+    qt::MainWindow window(random, Services{{}, [&] { ++exits; }});
     window.show();
     window.widgetFor({ControlName::press, 0})->setFocus();
     StormRunner storm(static_cast<std::uint64_t>(seed) * 7919, window);

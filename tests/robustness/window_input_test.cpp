@@ -22,7 +22,7 @@ namespace {
 struct Window {
     RepeatableRandom random{5, RepeatableRandom::Sticky};
     int exits = 0;
-    qt::MainWindow window{random, [this] { ++exits; }};
+    qt::MainWindow window{random, Services{{}, [this] { ++exits; }}};
     WidgetMap widgets{window};
 
     Window() { window.show(); }

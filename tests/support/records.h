@@ -1,9 +1,8 @@
-// The game's controls as tests name and find them.
+// The game's controls as tests list and name them.
 #pragma once
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "game/categories.h"
 #include "ui/form.h"
@@ -12,16 +11,21 @@ namespace quorbel::test {
 
 // The sixteen category labels in the table's order: Aces..Sixes, then the lower sheet.
 inline const std::array<ControlId, kCategoryCount>& categoryLabels() {
-    return kCategoryLabelIds;
+    return categoryLabelIds();
 }
 
-// A control's name as its handlers write it: "numbers", "press", "Rect", ...
-std::string_view controlName(ControlName name);
-
 // A control as a message names it, with its index if it is in an array: "numbers(3)".
-std::string nameOf(ControlId id);
-
-// The record of a control, in a form that may not change.
-const Control& recordOf(const Form& form, ControlId id);
+inline std::string nameOf(ControlId id) {
+    std::string name(quorbel::nameOf(id.name));
+    switch (id.name) {
+        case ControlName::numbers:
+        case ControlName::Rect:
+        case ControlName::hold:
+        case ControlName::pip:
+            return name + "(" + std::to_string(id.index) + ")";
+        default:
+            return name;
+    }
+}
 
 }  // namespace quorbel::test

@@ -228,7 +228,8 @@ Event EventGenerator::next(const Quorbel& game) {
         std::vector<ControlId> open;
         if (chance(0.5))
             for (ControlId id : test::categoryLabels())
-                if (test::recordOf(game.form, id).foreColor != kBlue) open.push_back(id);
+                if (labelOf(game.form, *categoryLabelled(id)).foreColor != kBlue)
+                    open.push_back(id);
         if (open.empty())
             click(test::categoryLabels()[static_cast<std::size_t>(pick(16))]);
         else

@@ -358,7 +358,7 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
 
     click(id(restart));
     ScriptedRandom otherDice;
-    MainWindow fresh(otherDice, [] {});
+    MainWindow fresh(otherDice, Services{{}, [] {}});
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
     EXPECT_EQ(window->game().state, fresh.game().state);

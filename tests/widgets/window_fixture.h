@@ -34,7 +34,7 @@ class WindowTest : public ::testing::Test {
 
     // A new window, as the program opens it; the old one goes.
     void open() {
-        window = std::make_unique<MainWindow>(dice, [this] { ++exits; });
+        window = std::make_unique<MainWindow>(dice, Services{{}, [this] { ++exits; }});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -1,0 +1,32 @@
+// Roll and the dice: the game's side of rolling and holding.
+#include "dice/dice.h"
+#include "dice/faces.h"
+#include "game/quorbel.h"
+
+namespace quorbel {
+
+void Quorbel::press_Click() {
+    rollDice(form, state.dice, random_);
+    ++state.rolls;
+    if (state.rolls >= kRollsPerTurn) form.press.enabled = false;
+    for (const Category& category : kCategories) labelOf(form, category).enabled = true;
+}
+
+// Any mouse button over a die square holds or releases it, at any time.
+void Quorbel::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+    toggleHold(form, dieAt(x, y));
+}
+
+void Quorbel::hold_Click(int index) {
+    toggleHold(form, index);
+}
+
+void Quorbel::loadimages() {
+    quorbel::loadimages(form);
+}
+
+void Quorbel::pv(int i, int q) {
+    quorbel::pv(form, i, q);
+}
+
+}  // namespace quorbel
