@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "game/rating.h"
 #include "invariants.h"
 #include "play.h"
 #include "qt_probe.h"
@@ -22,10 +23,14 @@ namespace {
 struct Window {
     RepeatableRandom random{5, RepeatableRandom::Sticky};
     int exits = 0;
-    qt::MainWindow window{random, Services{{}, [this] { ++exits; }}};
+    qt::MainWindow window;
     WidgetMap widgets{window};
 
-    Window() { window.show(); }
+    // Ratings go to showMessage: by default nowhere, and to the real message box if empty.
+    explicit Window(std::function<void(const std::string&)> showMessage = [](const std::string&) {})
+        : window(random, Services{std::move(showMessage), [this] { ++exits; }}) {
+        window.show();
+    }
     QWidget* operator[](ControlId id) const { return widgets[id]; }
     Snapshot now() { return Snapshot::of(window.game()); }
     void click(ControlId id) { QTest::mouseClick(widgets[id], Qt::LeftButton); }
@@ -72,12 +77,19 @@ class WindowInput : public QObject {
 };
 
 void WindowInput::closingTheWindowUnderTheRating() {
-    Window w;
+    Window w{nullptr};  // the real message box
     const ControlId last = w.playToTheLastClaim();
+    std::string behindTheBox = "no box";
+    bool plainOk = false;
     bool closedUnderTheBox = false;
     bool boxStillOpen = false;
-    // The box is up: close the main window now, and the box a little later.
+    bool closedByOk = false;
+    // The box is up over the final sheet: close the main window now, and the box a little
+    // later with its OK button.
     MessageBoxWatcher watcher([&](QMessageBox& box) {
+        behindTheBox = w.widgets.mismatch();
+        plainOk = box.icon() == QMessageBox::NoIcon && box.buttons().size() == 1 &&
+                  box.button(QMessageBox::Ok);
         QTimer::singleShot(0, &w.window, [&] {
             w.window.close();
             closedUnderTheBox = w.window.isHidden();
@@ -85,12 +97,19 @@ void WindowInput::closingTheWindowUnderTheRating() {
         QPointer<QMessageBox> open(&box);
         QTimer::singleShot(50, &box, [&, open] { boxStillOpen = open && open->isVisible(); });
         QTest::qWait(100);
+        if (open) QTest::mouseClick(open->button(QMessageBox::Ok), Qt::LeftButton);
+        closedByOk = open && open->isHidden();
     });
     w.click(last);
 
     QCOMPARE(watcher.seen(), 1);
+    const auto rating = ratingMessage(w.window.game().state.grandtotal).value_or("none");
+    QCOMPARE(QString::fromStdString(watcher.lastText()), QString::fromStdString(rating));
+    QVERIFY(plainOk);
+    QVERIFY2(behindTheBox.empty(), behindTheBox.c_str());
     QVERIFY(closedUnderTheBox);
     QVERIFY(boxStillOpen);
+    QVERIFY(closedByOk);
     QCOMPARE(w.exits, 1);  // closing the window ends the program, as Exit does
     QVERIFY(w.window.game().isOver());
     const std::string broken = firstViolation(w.window.game());
@@ -171,7 +190,6 @@ void WindowInput::keysOnAFinishedGame() {
     QFETCH(bool, onExit);
     QFETCH(bool, acts);
     Window w;
-    MessageBoxWatcher ratings;
     w.click(w.playToTheLastClaim());
     QVERIFY(w.window.game().isOver());
     QWidget* button = w[{onExit ? ControlName::exitgame : ControlName::restart, 0}];

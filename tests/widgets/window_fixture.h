@@ -34,7 +34,9 @@ class WindowTest : public ::testing::Test {
 
     // A new window, as the program opens it; the old one goes.
     void open() {
-        window = std::make_unique<MainWindow>(dice, Services{{}, [this] { ++exits; }});
+        window = std::make_unique<MainWindow>(
+            dice, Services{[this](const std::string& text) { messages.push_back(text); },
+                           [this] { ++exits; }});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -71,6 +73,7 @@ class WindowTest : public ::testing::Test {
     }
 
     ScriptedRandom dice;
+    std::vector<std::string> messages;  // what the game asked the message box to show
     int exits = 0;
     std::unique_ptr<MainWindow> window;
 };
