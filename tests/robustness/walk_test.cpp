@@ -121,12 +121,9 @@ struct MidGame {
 };
 
 void redraw(Quorbel& game, int die, int value) {
-    static constexpr std::array<std::array<int, 7>, 7> kPositions = {
-        {{}, {4}, {1, 7}, {1, 4, 7}, {1, 2, 6, 7}, {1, 2, 4, 6, 7}, {1, 2, 3, 5, 6, 7}}};
     game.state.dice[die] = value;
     for (int p = 1; p <= 7; ++p) game.form.pip(7 * (die - 1) + p).visible = false;
-    for (int p : kPositions[static_cast<std::size_t>(value)])
-        if (p > 0) game.form.pip(7 * (die - 1) + p).visible = true;
+    for (int p : test::pipsOfFace(value)) game.form.pip(7 * (die - 1) + p).visible = true;
 }
 
 // Closes an upper category with a score, as a claim would, but without ending the turn.

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "game/categories.h"
 #include "ui/form.h"
@@ -27,5 +28,17 @@ inline std::string nameOf(ControlId id) {
             return name;
     }
 }
+
+// The pips that show a face (0 is a blank die) as positions 1..7 in its die: 1 upper left,
+// 4 centre, 7 lower right.
+inline const std::vector<int>& pipsOfFace(int face) {
+    static const std::vector<int> kPips[] = {
+        {}, {4}, {1, 7}, {1, 4, 7}, {1, 2, 6, 7}, {1, 2, 4, 6, 7}, {1, 2, 3, 5, 6, 7}};
+    return kPips[face];
+}
+
+// Where pip position 1..7 sits in its die's square: the offsets of the pip's corner.
+inline constexpr std::array<int, 7> kPipLeft = {8, 40, 8, 24, 40, 8, 40};
+inline constexpr std::array<int, 7> kPipTop = {8, 8, 24, 24, 24, 40, 40};
 
 }  // namespace quorbel::test

@@ -11,19 +11,12 @@ namespace {
 using enum ControlName;
 using Offsets = std::set<std::pair<int, int>>;
 
-// Where the pips of each face (0 is a blank die) sit inside its 60-pixel square.
-const std::array<Offsets, 7> kPipsOfFace = [] {
-    constexpr int a = 8, m = 24, z = 40;
-    return std::array<Offsets, 7>{{
-        {},
-        {{m, m}},
-        {{a, a}, {z, z}},
-        {{a, a}, {m, m}, {z, z}},
-        {{a, a}, {z, a}, {a, z}, {z, z}},
-        {{a, a}, {z, a}, {m, m}, {a, z}, {z, z}},
-        {{a, a}, {z, a}, {a, m}, {z, m}, {a, z}, {z, z}},
-    }};
-}();
+// Where the pips of a face (0 is a blank die) sit inside its square.
+Offsets pipsAt(int face) {
+    Offsets at;
+    for (int p : pipsOfFace(face)) at.insert({kPipLeft[p - 1], kPipTop[p - 1]});
+    return at;
+}
 
 QString total(int n) {
     return QStringLiteral("Total: %1").arg(n);
@@ -44,8 +37,7 @@ class PlayTest : public WindowTest {
     }
     void expectFaces(const std::array<int, 6>& faces) const {
         for (int die = 1; die <= 6; ++die)
-            EXPECT_EQ(shownPips(die), kPipsOfFace[static_cast<std::size_t>(faces[die - 1])])
-                << "die " << die;
+            EXPECT_EQ(shownPips(die), pipsAt(faces[die - 1])) << "die " << die;
     }
     int enabledCategories() const {
         int n = 0;
