@@ -8,7 +8,10 @@ namespace quorbel {
 void Quorbel::press_Click() {
     rollDice(form, state.dice, random_);
     ++state.rolls;
-    if (state.rolls >= kRollsPerTurn) form.press.enabled = false;
+    if (state.rolls >= kRollsPerTurn) {
+        form.press.enabled = false;
+        focusRequest = form.Rect(1).id;  // the next stop after Roll, where a key does no harm
+    }
     for (const Category& category : kCategories) labelOf(form, category).enabled = true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "dice/random_source.h"
@@ -57,6 +58,10 @@ class Quorbel {
     void endgame();
 
     bool isOver() const { return form.restart.visible; }
+
+    // Where keyboard focus should go after the last event, if anywhere new: Roll at the
+    // start of a game and of every turn, die 1 once Roll is spent, Restart at the end.
+    std::optional<ControlId> focusRequest;
 
     // What a screen reader needs to name the controls now.
     SpokenFacts spokenFacts() const;

@@ -18,6 +18,7 @@ void Quorbel::Form_Load() {
     state.grandtotal = 0;
     loadlabels();
     loadimages();
+    focusRequest = form.press.id;
 }
 
 // A new game is a new window: nothing of the old one survives.

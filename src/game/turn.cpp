@@ -29,6 +29,7 @@ void Quorbel::endturn() {
     form.press.enabled = true;
     clearDice(form);
     for (const Category& category : kCategories) labelOf(form, category).enabled = false;
+    focusRequest = form.press.id;
 
     if (s.claimed == kCategoriesToClose) endgame();
 }
@@ -37,6 +38,7 @@ void Quorbel::endgame() {
     form.exitgame.visible = true;
     form.restart.visible = true;
     form.press.visible = false;
+    focusRequest = form.restart.id;
     if (const auto message = ratingMessage(state.grandtotal); message && services_.showMessage)
         services_.showMessage(*message);
 }

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "dice/geometry.h"
+#include "game/focus.h"
+#include "qt/accessible.h"
 #include "qt/look.h"
 #include "qt/widgets.h"
 #include "ui/accessibility.h"
@@ -64,8 +68,11 @@ MainWindow::MainWindow(RandomSource& random, Services services)
     setFixedSize(kWindowWidth, kWindowHeight);
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, kWindowColor);
+    installAccessibility();
+    KeyboardMode::watch();
     game_.Form_Load();
     build();
+    chainFocus();
     mirror();
 }
 
@@ -82,30 +89,52 @@ void MainWindow::build() {
         const ControlId id = control.id;
         const auto click = [this, id] { dispatch([id](Quorbel& game) { game.click(id); }); };
         switch (control.kind) {
-            case ControlKind::Label:
+            case ControlKind::Label: {
+                const bool category = categoryLabelled(id) != nullptr;
+                auto* label = category ? new CategoryLabel(this) : new ClickableLabel(this);
+                connect(label, &ClickableLabel::clicked, this, click);
+                widget = label;
+                break;
+            }
             case ControlKind::Picture: {
-                auto* label = new ClickableLabel(this);
-                if (control.kind == ControlKind::Picture) label->setPixmap(picture);
+                auto* label = new HoldPicture(this);
+                label->setPixmap(picture);
                 connect(label, &ClickableLabel::clicked, this, click);
                 widget = label;
                 break;
             }
             case ControlKind::PushButton: {
-                auto* button = new QPushButton(this);
+                auto* button = new Button(this);
                 button->setAutoDefault(true);  // Enter, like Space, clicks the focused button
                 connect(button, &QPushButton::clicked, this, click);
                 widget = button;
                 break;
             }
-            case ControlKind::DieSquare:
-                widget = new Shape(Shape::Form::RoundedSquare, this);
+            case ControlKind::DieSquare: {
+                auto* die = new DieFace(this);
+                // A key on a die presses it, just as the mouse would in its middle.
+                const Point middle = dieCentre(id.index);
+                connect(die, &DieFace::activated, this, [this, middle] {
+                    dispatch([middle](Quorbel& game) {
+                        game.Form_MouseDown(Qt::LeftButton, 0, middle.x, middle.y);
+                    });
+                });
+                widget = die;
                 break;
+            }
             case ControlKind::Pip:
-                widget = new Shape(Shape::Form::Circle, this);
+                widget = new Pip(this);
                 break;
         }
         bindings_[id].widget = widget;
     });
+}
+
+// Tab walks Roll, the dice, the sheet, then Restart and Exit.
+void MainWindow::chainFocus() {
+    const std::vector<ControlId>& chain = focusChain();
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(widgetFor(chain[i - 1]), widgetFor(chain[i]));
 }
 
 void MainWindow::mirror() {
@@ -113,13 +142,14 @@ void MainWindow::mirror() {
         Binding& binding = bindings_.at(control.id);
         if (binding.shown && *binding.shown == control) return;
         present(binding, control);
-        bindings_.at(namedBy(control.id)).nameStale = true;
+        for (ControlId spoken : spokenBy(control.id)) bindings_.at(spoken).nameStale = true;
     });
     if (game_.state.rolls != namedRolls_) {
         namedRolls_ = game_.state.rolls;
         bindings_.at({ControlName::press, 0}).nameStale = true;
     }
     rename();
+    if (const auto to = std::exchange(game_.focusRequest, std::nullopt)) moveFocus(*to);
     // The sheet shows its final state behind the message.
     if (auto text = std::exchange(message_, std::nullopt)) services_.showMessage(*text);
 }
@@ -144,6 +174,9 @@ void MainWindow::present(Binding& binding, const Control& control) {
         setColor(widget, QPalette::Window, *control.backColor);
     if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
+    if (control.id.name == ControlName::hold && changed(&Control::visible))
+        static_cast<DieFace*>(widgetFor({ControlName::Rect, control.id.index}))
+            ->setHeld(control.visible);
     binding.shown = control;
 }
 
@@ -164,6 +197,42 @@ void MainWindow::rename() {
 QWidget* MainWindow::widgetFor(ControlId id) const {
     const auto found = bindings_.find(id);
     return found == bindings_.end() ? nullptr : found->second.widget;
+}
+
+ControlId MainWindow::idOf(const QWidget* widget) const {
+    for (const auto& [id, binding] : bindings_)
+        if (binding.widget == widget) return id;
+    return {};
+}
+
+// Focus goes only where a key can reach: a control on view that takes input.
+void MainWindow::moveFocus(ControlId to) {
+    QWidget* widget = widgetFor(to);
+    if (widget && widget->isVisibleTo(this) && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+// Arrow keys step through the dice grid and along the sheet; no other key reaching
+// the window changes anything.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    Arrow arrow{};
+    switch (event->key()) {
+        case Qt::Key_Left:
+            arrow = Arrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = Arrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = Arrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = Arrow::Down;
+            break;
+        default:
+            return QWidget::keyPressEvent(event);
+    }
+    moveFocus(arrowNeighbour(idOf(focusWidget()), arrow));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

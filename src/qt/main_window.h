@@ -12,6 +12,7 @@
 namespace quorbel::qt {
 
 class MainWindow : public QWidget {
+    Q_OBJECT
   public:
     // A service left empty gets the real one: the message box, or quitting the application.
     explicit MainWindow(RandomSource& random, Services services = {});
@@ -33,6 +34,7 @@ class MainWindow : public QWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -48,6 +50,9 @@ class MainWindow : public QWidget {
     };
 
     void build();
+    void chainFocus();
+    void moveFocus(ControlId to);
+    ControlId idOf(const QWidget* widget) const;
     void present(Binding& binding, const Control& control);
     void rename();
 

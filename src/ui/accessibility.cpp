@@ -58,6 +58,20 @@ std::string dieName(const Form& form, int n) {
     return name;
 }
 
+// "Dice: 3, 5 held, 1, 6, 2, 4", or nothing while no die shows a face.
+std::string diceDescription(const Form& form) {
+    std::string words = "Dice:";
+    bool anyShown = false;
+    for (int die = form.Rect.lower(); die <= form.Rect.upper(); ++die) {
+        const int pips = pipsShown(form, die);
+        anyShown = anyShown || pips > 0;
+        words += die > form.Rect.lower() ? ", " : " ";
+        words += pips > 0 ? std::to_string(pips) : "blank";
+        if (held(form, die)) words += " held";
+    }
+    return anyShown ? words : std::string();
+}
+
 std::string pipName(int k) {
     if (k < 1) return "Pip";  // the template, never on view
     const auto place = kPipPlaces[static_cast<std::size_t>((k - 1) % kPipsPerDie)];
@@ -92,15 +106,20 @@ std::string accessibleName(const Control& control, const Form& form, const Spoke
     }
 }
 
-ControlId namedBy(ControlId changed) {
+std::string accessibleDescription(const Control& control, const Form& form) {
+    return control.id.name == ControlName::press ? diceDescription(form) : std::string();
+}
+
+std::array<ControlId, 2> spokenBy(ControlId changed) {
+    const ControlId roll{ControlName::press, 0};
     switch (changed.name) {
         case ControlName::hold:
-            return {ControlName::Rect, changed.index};
+            return {ControlId{ControlName::Rect, changed.index}, roll};
         case ControlName::pip:
-            if (changed.index < 1) return changed;
-            return {ControlName::Rect, (changed.index - 1) / kPipsPerDie + 1};
+            if (changed.index < 1) return {changed, changed};  // the template is never on view
+            return {ControlId{ControlName::Rect, (changed.index - 1) / kPipsPerDie + 1}, roll};
         default:
-            return changed;
+            return {changed, changed};
     }
 }
 

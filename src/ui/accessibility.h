@@ -3,6 +3,7 @@
 // (a blue row is closed, a die with HOLD on it is held).
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 
@@ -20,8 +21,12 @@ struct SpokenFacts {
 // The accessible name of control, one of form's controls.
 std::string accessibleName(const Control& control, const Form& form, const SpokenFacts& facts);
 
-// The control whose name a change to this one alters: a die's square for its pips and
-// its HOLD picture, the control itself for every other.
-ControlId namedBy(ControlId changed);
+// The longer words a screen reader offers on request: Roll lists the faces on view,
+// so that a roll can be heard without leaving it. Empty for every other control.
+std::string accessibleDescription(const Control& control, const Form& form);
+
+// The controls whose name or description a change to this one alters: a pip or a HOLD
+// picture alters its die's square and Roll; any other control, only itself.
+std::array<ControlId, 2> spokenBy(ControlId changed);
 
 }  // namespace quorbel

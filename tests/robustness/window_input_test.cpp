@@ -164,9 +164,9 @@ void WindowInput::keysOnTheFocusedButton() {
         QCOMPARE(w.window.game().state.dice[3], before.state.dice[3]);
     } else {
         QVERIFY(w.now() == before);
-        // The key may have moved the focus; whatever has it now still answers to Space.
-        w.key(Qt::Key_Space);
-        QCOMPARE(w.window.game().state.rolls, before.state.rolls + 1);
+        // The key may have moved the focus, but never off the controls a player can use.
+        const QWidget* focus = w.window.focusWidget();
+        QVERIFY(focus && focus->isVisible() && focus->isEnabled());
     }
 }
 
