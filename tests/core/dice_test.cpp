@@ -102,7 +102,7 @@ TEST(Rolling, FiveRollsATurnAndEveryRollOpensTheSheet) {
         h.rollTo({2, 2, 2, 2, 2, 2});
         EXPECT_EQ(h.game.state.rolls, roll);
         EXPECT_EQ(h.game.form.press.enabled, roll < 5) << roll;
-        for (ControlId id : categoryLabelIds()) EXPECT_TRUE(h.game.form.find(id).enabled);
+        for (ControlId id : categoryLabels()) EXPECT_TRUE(h.game.form.find(id).enabled);
         for (const Control& c : h.game.form.hold) EXPECT_TRUE(c.enabled);
     }
 }

@@ -1,0 +1,63 @@
+// Where keyboard focus goes: the Tab order, the arrow keys, and where the game sends it.
+#include <gtest/gtest.h>
+
+#include "game/focus.h"
+#include "support.h"
+
+namespace quorbel::test {
+namespace {
+
+using enum ControlName;
+
+TEST(Focus, TabWalksRollTheDiceTheSheetThenRestartAndExit) {
+    const std::vector<ControlId>& chain = focusChain();
+    ASSERT_EQ(chain.size(), 25u);
+    EXPECT_EQ(chain.front(), (ControlId{press, 0}));
+    for (int die = 1; die <= 6; ++die) EXPECT_EQ(chain[die], (ControlId{Rect, die}));
+    const auto& sheet = categoryLabels();
+    EXPECT_TRUE(std::equal(sheet.begin(), sheet.end(), chain.begin() + 7));
+    EXPECT_EQ(chain[23], (ControlId{restart, 0}));
+    EXPECT_EQ(chain[24], (ControlId{exitgame, 0}));
+}
+
+TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheSheet) {
+    struct Step {
+        ControlId from;
+        Arrow arrow;
+        ControlId to;
+    };
+    const Step steps[] = {
+        {{Rect, 1}, Arrow::Right, {Rect, 2}},      {{Rect, 2}, Arrow::Right, {Rect, 2}},
+        {{Rect, 2}, Arrow::Left, {Rect, 1}},       {{Rect, 1}, Arrow::Left, {Rect, 1}},
+        {{Rect, 1}, Arrow::Down, {Rect, 3}},       {{Rect, 4}, Arrow::Down, {Rect, 6}},
+        {{Rect, 6}, Arrow::Down, {Rect, 6}},       {{Rect, 5}, Arrow::Up, {Rect, 3}},
+        {{Rect, 2}, Arrow::Up, {Rect, 2}},         {{numbers, 1}, Arrow::Up, {numbers, 1}},
+        {{numbers, 1}, Arrow::Down, {numbers, 2}}, {{numbers, 6}, Arrow::Down, {thpair, 0}},
+        {{thpair, 0}, Arrow::Left, {numbers, 6}},  {{sxkind, 0}, Arrow::Right, {chance, 0}},
+        {{chance, 0}, Arrow::Down, {chance, 0}},   {{press, 0}, Arrow::Down, {press, 0}},
+        {{tott, 0}, Arrow::Up, {tott, 0}},
+    };
+    for (const Step& s : steps)
+        EXPECT_EQ(arrowNeighbour(s.from, s.arrow), s.to)
+            << nameOf(s.from.name) << s.from.index << " arrow " << static_cast<int>(s.arrow);
+}
+
+TEST(Focus, TheGameSendsFocusToRollDieOneAndRestart) {
+    Harness h;
+    EXPECT_EQ(h.game.focusRequest, (ControlId{press, 0})) << "at start-up";
+    h.game.focusRequest.reset();
+    for (int roll = 1; roll <= 4; ++roll) h.rollTo({1, 2, 3, 4, 5, 6});
+    EXPECT_FALSE(h.game.focusRequest) << "Roll keeps the focus while it can roll";
+    h.rollTo({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(h.game.focusRequest, (ControlId{Rect, 1})) << "Roll is spent";
+    h.game.click({chance, 0});
+    EXPECT_EQ(h.game.focusRequest, (ControlId{press, 0})) << "a new turn";
+    for (ControlId id : categoryLabels())
+        if (!(id == ControlId{chance, 0})) h.enter({1, 1, 2, 2, 3, 5}, id);
+    EXPECT_EQ(h.game.focusRequest, (ControlId{restart, 0})) << "the end of the game";
+    h.game.click({restart, 0});
+    EXPECT_EQ(h.game.focusRequest, (ControlId{press, 0})) << "a new game";
+}
+
+}  // namespace
+}  // namespace quorbel::test

@@ -1,0 +1,175 @@
+// The whole game by keys alone: Tab, arrows, Space and Enter on the real widgets.
+#include <QApplication>
+#include <QImage>
+
+#include "window_fixture.h"
+
+namespace quorbel::qt {
+namespace {
+
+using enum ControlName;
+
+class KeyboardTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        open();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    bool focused(ControlId control) const { return focus() == widget(control); }
+
+    // A key on whatever has focus; focus never lands on a control a player can't use.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        ASSERT_NE(focus(), nullptr);
+        QTest::keyClick(focus(), k, modifiers);
+        ASSERT_NE(focus(), nullptr);
+        EXPECT_TRUE(focus()->isVisible() && focus()->isEnabled())
+            << focus()->accessibleName().toStdString();
+    }
+    void rollByKey(const std::vector<int>& faces) {
+        ASSERT_TRUE(focused(id(press)));
+        dice.queueFaces(faces);
+        key(Qt::Key_Space);
+        EXPECT_EQ(dice.left(), 0u);
+    }
+    // Tabs forward until the control has focus; the number of Tab presses it took.
+    int tabTo(ControlId control) {
+        for (int tabs = 0; tabs < 30; ++tabs, key(Qt::Key_Tab))
+            if (focused(control)) return tabs;
+        ADD_FAILURE() << "Tab never reaches " << nameOf(control);
+        return -1;
+    }
+    // The Tab stops, Roll's own included, until focus comes back to where it started.
+    std::vector<QWidget*> tabStops(Qt::KeyboardModifiers modifiers = {}) {
+        std::vector<QWidget*> stops{focus()};
+        for (int n = 0; n < 30; ++n) {
+            key(Qt::Key_Tab, modifiers);
+            if (focus() == stops.front()) break;
+            stops.push_back(focus());
+        }
+        return stops;
+    }
+};
+
+TEST_F(KeyboardTest, TabWalksRollTheDiceAndTheOpenSheetInOrder) {
+    ASSERT_TRUE(focused(id(press))) << "Roll has focus at the start";
+    std::vector<QWidget*> expected{widget(id(press))};
+    for (int die = 1; die <= 6; ++die) expected.push_back(widget(id(Rect, die)));
+    EXPECT_EQ(tabStops(), expected) << "the sheet takes no focus before a roll";
+
+    rollByKey({1, 2, 3, 4, 5, 6});
+    for (ControlId c : categoryLabels()) expected.push_back(widget(c));
+    EXPECT_EQ(tabStops(), expected);
+    std::vector<QWidget*> backwards{expected.front()};
+    backwards.insert(backwards.end(), expected.rbegin(), expected.rend() - 1);
+    EXPECT_EQ(tabStops(Qt::ShiftModifier), backwards);
+}
+
+TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheSheet) {
+    rollByKey({1, 2, 3, 4, 5, 6});
+    tabTo(id(Rect, 1));
+    for (auto [arrow, to] : {std::pair{Qt::Key_Right, id(Rect, 2)},
+                             {Qt::Key_Down, id(Rect, 4)},
+                             {Qt::Key_Down, id(Rect, 6)},
+                             {Qt::Key_Left, id(Rect, 5)}}) {
+        key(arrow);
+        EXPECT_TRUE(focused(to)) << nameOf(to.name) << to.index;
+    }
+    tabTo(id(numbers, 6));
+    key(Qt::Key_Down);
+    EXPECT_TRUE(focused(id(thpair)));
+    key(Qt::Key_Up);
+    EXPECT_TRUE(focused(id(numbers, 6)));
+}
+
+TEST_F(KeyboardTest, SpaceAndEnterOnADieDoWhatAPressDoes) {
+    for (bool rolled : {false, true}) {
+        SetUp();
+        if (rolled) rollByKey({1, 2, 3, 4, 5, 6});
+        tabTo(id(Rect, 3));
+        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            const bool before = held(3);
+            key(k);
+            EXPECT_NE(held(3), before) << "key " << k;
+            EXPECT_EQ(heldDice().size(), held(3) ? 1u : 0u);
+        }
+        for (Qt::Key k : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_1}) {
+            const bool before = held(3);
+            key(k);
+            EXPECT_EQ(held(3), before) << "key " << k;
+        }
+    }
+}
+
+// Each turn: roll, hold die 1, roll again, then claim the first open category.
+TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
+    int turns = 0;
+    const auto open = [&] {
+        for (ControlId c : categoryLabels())
+            if (window->game().form.find(c).foreColor != kBlue) return c;
+        return ControlId{};
+    };
+    while (!window->game().isOver() && turns < 40) {
+        SCOPED_TRACE("turn " + std::to_string(++turns));
+        rollByKey({6, 6, 6, 6, 6, 5});
+        tabTo(id(Rect, 1));
+        key(Qt::Key_Space);
+        ASSERT_EQ(heldDice(), std::vector<int>{1});
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        rollByKey({6, 6, 6, 6, 5});
+        const ControlId target = open();
+        tabTo(target);
+        key(Qt::Key_Return);
+        if (!window->game().isOver()) {
+            EXPECT_TRUE(focused(id(press))) << "back to Roll";
+        }
+    }
+    ASSERT_TRUE(window->game().isOver());
+    ASSERT_EQ(messages.size(), 1u);
+    const int total = window->game().state.grandtotal;
+    EXPECT_NE(messages[0].find(" " + std::to_string(total) + " "), std::string::npos)
+        << messages[0];
+    EXPECT_TRUE(focused(id(restart))) << "Restart has focus at the end";
+
+    key(Qt::Key_Return);
+    EXPECT_FALSE(window->game().isOver());
+    EXPECT_EQ(window->game().state.grandtotal, 0);
+    EXPECT_TRUE(focused(id(press))) << "a new game starts on Roll";
+}
+
+TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
+    for (int roll = 1; roll <= 5; ++roll) {
+        rollByKey({1, 2, 3, 4, 5, 6});
+        if (roll < 5) {
+            EXPECT_TRUE(focused(id(press)));
+        }
+    }
+    EXPECT_TRUE(focused(id(Rect, 1)));
+    tabTo(id(chance));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(focused(id(press)));
+    EXPECT_EQ(text(id(chance)), "Chance:  21");
+}
+
+// Only a keyboard player sees the mark, and only on the control with focus.
+TEST_F(KeyboardTest, TheFocusMarkShowsOnlyAfterAKey) {
+    rollByKey({1, 2, 3, 4, 5, 6});
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(200, 370));  // back to the mouse
+    const QImage mouse = window->grab().toImage();
+    tabTo(id(Rect, 1));
+    tabTo(id(press));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(200, 370));
+    EXPECT_EQ(window->grab().toImage(), mouse) << "no mark once the mouse is back";
+
+    for (ControlId c : {id(Rect, 2), id(thpair), id(press)}) {
+        tabTo(c);
+        const QImage shot = widget(c)->grab().toImage();
+        const QPoint edge(shot.width() / 2, shot.height() - 1);
+        EXPECT_EQ(shot.pixelColor(edge), QColor(Qt::black)) << nameOf(c.name);
+    }
+}
+
+}  // namespace
+}  // namespace quorbel::qt
