@@ -6,11 +6,17 @@
 #include <initializer_list>
 #include <random>
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 #include "dice/random_source.h"
 
 namespace quorbel::test {
+
+// 53 random bits scaled into [0, 1): never 1.0.
+inline double uniform01(std::mt19937_64& engine) {
+    return static_cast<double>(engine() >> 11) * 0x1.0p-53;
+}
 
 // Hands out the scripted draws in order, and counts the draws taken and the clock seeds.
 // A draw past the end of the script throws, unless the source wraps round to its first
@@ -21,20 +27,39 @@ class ScriptedRandom final : public RandomSource {
     explicit ScriptedRandom(AtEnd atEnd = Throw) : atEnd_(atEnd) {}
 
     void seedFromClock() override { ++seeds; }
-    double next() override;
+    double next() override {
+        if (next_ == script_.size() && atEnd_ == Wrap) next_ = 0;
+        if (next_ == script_.size())
+            throw std::logic_error("the dice drew more numbers than were scripted");
+        ++taken;
+        return script_[next_++];
+    }
 
-    void queueDraws(std::initializer_list<double> draws);
+    void queueDraws(std::initializer_list<double> draws) {
+        for (double draw : draws) queue(draw);
+    }
     // One draw per face, in the middle of the face's sixth of [0, 1).
-    void queueFaces(const std::vector<int>& faces);
+    void queueFaces(const std::vector<int>& faces) {
+        for (int face : faces) queue((face - 0.5) / 6.0);
+    }
     // Drops what is left and starts again on these draws.
-    void restart(std::span<const double> draws);
+    void restart(std::span<const double> draws) {
+        script_.assign(draws.begin(), draws.end());
+        next_ = 0;
+    }
     std::size_t left() const { return script_.size() - next_; }
 
     int seeds = 0;
     int taken = 0;
 
   private:
-    void dropTaken();
+    void queue(double draw) {
+        if (atEnd_ == Throw && next_ == script_.size()) {  // all taken: start afresh
+            script_.clear();
+            next_ = 0;
+        }
+        script_.push_back(draw);
+    }
 
     AtEnd atEnd_;
     std::vector<double> script_;
@@ -50,8 +75,14 @@ class RepeatableRandom final : public RandomSource {
     explicit RepeatableRandom(std::uint64_t seed = 20261208, Kind kind = EveryGameAlike)
         : seed_(seed), kind_(kind), engine_(seed) {}
 
-    void seedFromClock() override;
-    double next() override;
+    void seedFromClock() override {
+        if (kind_ == EveryGameAlike) engine_.seed(seed_);
+    }
+    double next() override {
+        if (kind_ == Sticky && std::bernoulli_distribution(0.5)(engine_)) return last_;
+        last_ = uniform01(engine_);
+        return last_;
+    }
 
   private:
     std::uint64_t seed_;
@@ -59,8 +90,5 @@ class RepeatableRandom final : public RandomSource {
     std::mt19937_64 engine_;
     double last_ = 0.5;
 };
-
-// 53 random bits scaled into [0, 1): never 1.0.
-double uniform01(std::mt19937_64& engine);
 
 }  // namespace quorbel::test
