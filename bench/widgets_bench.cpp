@@ -4,16 +4,15 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <memory>
 #include <set>
 #include <vector>
 
 #include "game/rules.h"
 #include "qt/main_window.h"
+#include "qt_probe.h"
 #include "script.h"
 
 namespace quorbel::bench {
@@ -41,28 +40,10 @@ struct WidgetPlayer {
     MainWindow& window;
     void roll() { button(window, kRoll)->click(); }
     void press(int die) {
-        const Point p = dieCentre(die);
-        const QPointF at(p.x, p.y);
-        QMouseEvent event(QEvent::MouseButtonPress, at, window.mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &event);
+        test::pressAt(window, test::centreOf(die), Qt::LeftButton, test::Route::Window, nullptr,
+                      false);
     }
     void claim(ControlId id) { clickWidget(window.widgetFor(id)); }
-};
-
-// Answers the end-of-game message as soon as it shows, while it is installed.
-class MessageAnswerer : public QObject {
-  public:
-    MessageAnswerer() { qApp->installEventFilter(this); }
-    ~MessageAnswerer() override { qApp->removeEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(watched))
-                QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
-        return false;
-    }
 };
 
 // Which widgets an action touches: those that get a change event, and the labels and
@@ -145,7 +126,7 @@ class TouchCounter : public QObject {
 
 struct Window {
     RepeatableRandom random;
-    MainWindow window{random, Services{{}, [] {}}};
+    MainWindow window{random, Services{[](const std::string&) {}, [] {}}};  // ratings go nowhere
     Window() {
         window.show();
         QApplication::processEvents();
@@ -259,7 +240,6 @@ void Restart(benchmark::State& state, bool paint) {
     Window w;
     WidgetPlayer player{w.window};
     const auto finishGame = [&] {
-        MessageAnswerer answerer;
         playScriptedGame(player, w.window.game());
         QApplication::processEvents();
     };

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "records.h"
 #include "walk.h"
 
 namespace {
@@ -82,7 +83,7 @@ Event decode(Bytes& in) {
             break;
         case 2:
         case 3:
-            click(categoryLabelIds()[in.take() % 16u]);
+            click(test::categoryLabels()[in.take() % 16u]);
             break;
         case 4: {
             e.kind = Event::Kind::MouseDown;

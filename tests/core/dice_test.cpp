@@ -12,11 +12,6 @@ namespace {
 
 using enum ControlName;
 
-// The pips of one die that show each value, as positions 1..7 (1 upper left, 4 centre,
-// 7 lower right).
-const std::vector<int> kFacePositions[] = {
-    {}, {4}, {1, 7}, {1, 4, 7}, {1, 2, 6, 7}, {1, 2, 4, 6, 7}, {1, 2, 3, 5, 6, 7}};
-
 std::vector<int> pipsOfDie(const Form& f, int die) {
     std::vector<int> positions;
     for (int k : visiblePips(f))
@@ -47,7 +42,7 @@ TEST(Faces, EachValueShowsExactlyItsPipsOnEveryDie) {
     for (int value = 1; value <= 6; ++value) {
         h.rollTo({value, value, value, value, value, value});
         for (int die = 1; die <= 6; ++die)
-            EXPECT_EQ(pipsOfDie(h.game.form, die), kFacePositions[value]) << value << " " << die;
+            EXPECT_EQ(pipsOfDie(h.game.form, die), pipsOfFace(value)) << value << " " << die;
         h.game.endturn();
     }
     EXPECT_TRUE(faceOffsets(0).empty());
@@ -70,10 +65,10 @@ TEST(Rolling, DrawsMapToFacesAtTheBoundaries) {
     };
     for (const Row& r : rows) {
         Harness h;
-        h.random.queue({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
+        h.random.queueDraws({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
         h.game.press_Click();
         EXPECT_EQ(h.game.state.dice[1], r.face) << r.draw;
-        EXPECT_EQ(pipsOfDie(h.game.form, 1), kFacePositions[r.face]);
+        EXPECT_EQ(pipsOfDie(h.game.form, 1), pipsOfFace(r.face));
     }
 }
 
@@ -82,12 +77,12 @@ TEST(Rolling, HeldDiceKeepTheirValuesAndAreRedrawn) {
     h.rollTo({1, 2, 3, 4, 5, 6});
     h.press(1);
     h.press(4);
-    h.random.queue({0.99, 0.99, 0.99, 0.99});
+    h.random.queueDraws({0.99, 0.99, 0.99, 0.99});
     h.game.click({press, 0});
-    EXPECT_TRUE(h.random.draws.empty());
+    EXPECT_EQ(h.random.left(), 0u);
     EXPECT_EQ(h.game.state.dice, (std::array<int, 7>{0, 1, 6, 6, 4, 6, 6}));
     for (int die = 1; die <= 6; ++die)
-        EXPECT_EQ(pipsOfDie(h.game.form, die), kFacePositions[h.game.state.dice[die]]) << die;
+        EXPECT_EQ(pipsOfDie(h.game.form, die), pipsOfFace(h.game.state.dice[die])) << die;
     EXPECT_TRUE(h.held(1) && h.held(4));
 }
 
@@ -107,7 +102,7 @@ TEST(Rolling, FiveRollsATurnAndEveryRollOpensTheSheet) {
         h.rollTo({2, 2, 2, 2, 2, 2});
         EXPECT_EQ(h.game.state.rolls, roll);
         EXPECT_EQ(h.game.form.press.enabled, roll < 5) << roll;
-        for (ControlId id : categoryLabelIds()) EXPECT_TRUE(h.game.form.find(id).enabled);
+        for (ControlId id : categoryLabels()) EXPECT_TRUE(h.game.form.find(id).enabled);
         for (const Control& c : h.game.form.hold) EXPECT_TRUE(c.enabled);
     }
 }
@@ -187,7 +182,7 @@ TEST(Holding, ADieHeldBetweenTurnsKeepsItsValue) {
     h.rollTo({1, 1, 1, 1, 6, 1});
     EXPECT_EQ(h.random.taken, 11);
     EXPECT_EQ(h.game.state.dice[5], 6);
-    EXPECT_EQ(pipsOfDie(h.game.form, 5), kFacePositions[6]);
+    EXPECT_EQ(pipsOfDie(h.game.form, 5), pipsOfFace(6));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ TEST(Focus, TabWalksRollTheDiceTheSheetThenRestartAndExit) {
     ASSERT_EQ(chain.size(), 25u);
     EXPECT_EQ(chain.front(), (ControlId{press, 0}));
     for (int die = 1; die <= 6; ++die) EXPECT_EQ(chain[die], (ControlId{Rect, die}));
-    const auto& sheet = categoryLabelIds();
+    const auto& sheet = categoryLabels();
     EXPECT_TRUE(std::equal(sheet.begin(), sheet.end(), chain.begin() + 7));
     EXPECT_EQ(chain[23], (ControlId{restart, 0}));
     EXPECT_EQ(chain[24], (ControlId{exitgame, 0}));
@@ -52,7 +52,7 @@ TEST(Focus, TheGameSendsFocusToRollDieOneAndRestart) {
     EXPECT_EQ(h.game.focusRequest, (ControlId{Rect, 1})) << "Roll is spent";
     h.game.click({chance, 0});
     EXPECT_EQ(h.game.focusRequest, (ControlId{press, 0})) << "a new turn";
-    for (ControlId id : categoryLabelIds())
+    for (ControlId id : categoryLabels())
         if (!(id == ControlId{chance, 0})) h.enter({1, 1, 2, 2, 3, 5}, id);
     EXPECT_EQ(h.game.focusRequest, (ControlId{restart, 0})) << "the end of the game";
     h.game.click({restart, 0});

@@ -15,13 +15,6 @@ namespace {
 
 using enum ControlName;
 
-ControlId labelOf(CategoryIndex c) {
-    if (c <= Sixes) return {numbers, c - Aces + 1};
-    static const ControlName kLower[] = {thpair, thrkind, ttkind, frkind, fvkind,
-                                         sstr,   lstr,    gstr,   sxkind, chance};
-    return {kLower[c - ThreePairs], 0};
-}
-
 int slotOf(const GameState& s, CategoryIndex c) {
     switch (c) {
         case ThreePairs:
@@ -149,9 +142,9 @@ const Claim kClaims[] = {
 TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
     for (const Claim& c : kClaims) {
         Harness h;
-        h.enter(c.dice, labelOf(c.category));
+        h.enter(c.dice, categoryLabels()[c.category]);
         const GameState& s = h.game.state;
-        const Control& label = h.game.form.find(labelOf(c.category));
+        const Control& label = h.game.form.find(categoryLabels()[c.category]);
         const bool staysOpen = c.category == SixOfAKind && c.score > 0;
         SCOPED_TRACE(c.caption);
         EXPECT_EQ(slotOf(s, c.category), c.score);

@@ -118,8 +118,6 @@ TEST(StartUp, SixUpperLabelsOneRowApart) {
 }
 
 TEST(StartUp, DiceSquaresHoldPicturesAndPips) {
-    static constexpr int kPipX[] = {8, 40, 8, 24, 40, 8, 40};  // positions 1..7
-    static constexpr int kPipY[] = {8, 8, 24, 24, 24, 40, 40};
     Harness h;
     const Form& f = h.game.form;
     ASSERT_EQ(f.Rect.upper(), 6);
@@ -138,7 +136,8 @@ TEST(StartUp, DiceSquaresHoldPicturesAndPips) {
         EXPECT_FALSE(f.hold(die).visible);
         for (int p = 1; p <= 7; ++p) {
             const Control& pip = f.pip(7 * (die - 1) + p);
-            EXPECT_EQ(pip.geometry, (Geometry{left + kPipX[p - 1], top + kPipY[p - 1], 13, 13}));
+            EXPECT_EQ(pip.geometry,
+                      (Geometry{left + kPipLeft[p - 1], top + kPipTop[p - 1], 13, 13}));
             EXPECT_EQ(pip.kind, ControlKind::Pip);
             EXPECT_EQ(pip.backColor, std::optional<Color>(kRed));
             EXPECT_FALSE(pip.visible);
@@ -184,10 +183,7 @@ TEST(StartUp, ClicksOnHiddenOrDisabledControlsAreIgnored) {
 
 // Closes every category, each with the same dice, and returns the grand total.
 void playOut(Harness& h, const Faces& faces) {
-    for (int i = 1; i <= 6; ++i) h.enter(faces, {numbers, i});
-    for (ControlName n :
-         {thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr, sxkind, chance})
-        h.enter(faces, {n, 0});
+    for (ControlId id : categoryLabels()) h.enter(faces, id);
 }
 
 TEST(Restart, AfterAFinishedGameEqualsAFreshStart) {

@@ -1,51 +1,21 @@
-// Test helpers for driving a game without a toolkit: a random source that hands out
-// scripted draws, a game harness that records what the window asked of its services,
-// and small readers of the form. Header only; needs nothing but quorbel_core.
+// Test helpers for driving a game without a toolkit: a game harness with scripted dice
+// that records what the window asked of its services, and small readers of the form.
 #pragma once
 
 #include <array>
-#include <deque>
-#include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "dice/random_source.h"
+#include "dice/geometry.h"
 #include "game/quorbel.h"
+#include "random_sources.h"
+#include "records.h"
 #include "ui/form.h"
 
 namespace quorbel::test {
 
-// Hands out the queued draws in order and counts how often it was seeded.
-class ScriptedRandom final : public RandomSource {
-  public:
-    void seedFromClock() override { ++seeds; }
-    double next() override {
-        if (draws.empty()) throw std::logic_error("the dice drew more numbers than were scripted");
-        const double r = draws.front();
-        draws.pop_front();
-        ++taken;
-        return r;
-    }
-
-    void queue(std::initializer_list<double> rs) { draws.insert(draws.end(), rs); }
-    // A draw in the middle of the face's sixth of [0, 1).
-    void queueFace(int face) { draws.push_back((face - 0.5) / 6.0); }
-
-    std::deque<double> draws;
-    int seeds = 0;
-    int taken = 0;
-};
-
 // The six dice as a test writes them: die 1 first. A 0 is a blank die.
 using Faces = std::array<int, 6>;
-
-// The centre of die n's square, in window pixels.
-inline std::array<float, 2> dieCentre(int die) {
-    const int row = (die - 1) / 2;
-    const int column = (die - 1) % 2;
-    return {294.0f + 64.0f * static_cast<float>(column), 38.0f + 64.0f * static_cast<float>(row)};
-}
 
 // A started game whose services record every message and exit request.
 class Harness {
@@ -70,7 +40,7 @@ class Harness {
         for (int die = 1; die <= 6; ++die) {
             const int face = faces[static_cast<std::size_t>(die - 1)];
             if (face == 0 && !held(die)) press(die);
-            if (!held(die)) random.queueFace(face);
+            if (!held(die)) random.queueFaces({face});
         }
         game.click({ControlName::press, 0});
     }

@@ -9,18 +9,12 @@ namespace {
 
 using enum ControlName;
 
-const ControlId kCategoryLabels[] = {
-    {numbers, 1}, {numbers, 2}, {numbers, 3}, {numbers, 4}, {numbers, 5}, {numbers, 6},
-    {thpair, 0},  {thrkind, 0}, {ttkind, 0},  {frkind, 0},  {fvkind, 0},  {sstr, 0},
-    {lstr, 0},    {gstr, 0},    {sxkind, 0},  {chance, 0},
-};
-
 // Dice with no pattern at all, and six of a kind.
 const Faces kNothing = {1, 1, 2, 2, 3, 5};
 const Faces kSix = {3, 3, 3, 3, 3, 3};
 
 TEST(Claims, AClosedLabelIgnoresClicks) {
-    for (ControlId id : kCategoryLabels) {
+    for (ControlId id : categoryLabels()) {
         for (const Faces& second : {kNothing, kSix, Faces{1, 2, 3, 4, 5, 6}}) {
             Harness h;
             h.enter(kNothing, id);
@@ -41,10 +35,11 @@ TEST(Claims, AClosedLabelIgnoresClicks) {
 TEST(Claims, EveryClosingCountsOnceAndTurnsItsLabelBlue) {
     Harness h;
     for (int i = 0; i < 16; ++i) {
-        const ControlId id = kCategoryLabels[i];
+        const ControlId id = categoryLabels()[static_cast<std::size_t>(i)];
         const auto blue = [&] {
             int n = 0;
-            for (ControlId other : kCategoryLabels) n += h.game.form.find(other).foreColor == kBlue;
+            for (ControlId other : categoryLabels())
+                n += h.game.form.find(other).foreColor == kBlue;
             return n;
         };
         EXPECT_EQ(blue(), i);
@@ -108,7 +103,7 @@ TEST(Claims, LongSeriesOfSixOfAKindDoesNotWrap) {
         EXPECT_EQ(h.game.form.tott.caption, r.total);
         EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  " + std::to_string(r.slot));
         // Close the rest with dice worth 14 in the upper sheet and 14 as chance.
-        for (ControlId id : kCategoryLabels) h.enter(kNothing, id);
+        for (ControlId id : categoryLabels()) h.enter(kNothing, id);
         EXPECT_EQ(h.game.state.sxkindscore, r.slot);
         EXPECT_EQ(h.messages,
                   std::vector<std::string>{
@@ -162,7 +157,7 @@ TEST(EndTurn, TotalsAndTheNextTurnsStart) {
         EXPECT_TRUE(f.press.enabled && f.press.visible);
         for (const Control& c : f.hold) EXPECT_FALSE(c.visible || c.enabled);
         EXPECT_TRUE(visiblePips(f).empty());
-        for (ControlId id : kCategoryLabels) EXPECT_FALSE(h.game.form.find(id).enabled);
+        for (ControlId id : categoryLabels()) EXPECT_FALSE(h.game.form.find(id).enabled);
     }
     EXPECT_EQ(h.game.state.lowertotal, 84);
     EXPECT_EQ(h.game.state.uppertotal, 8);
@@ -174,7 +169,7 @@ TEST(EndTurn, TotalsAndTheNextTurnsStart) {
 
 TEST(EndGame, TheSixteenthClosingEndsTheGameAndRatesIt) {
     Harness h;
-    for (ControlId id : kCategoryLabels)
+    for (ControlId id : categoryLabels())
         if (id.name != sxkind) h.enter({3, 1, 4, 6, 5, 2}, id);
     EXPECT_FALSE(h.game.isOver());
     EXPECT_TRUE(h.messages.empty());
@@ -193,7 +188,7 @@ TEST(EndGame, TheSixteenthClosingEndsTheGameAndRatesIt) {
 
 TEST(EndGame, AGameOfBlankDiceEndsWithoutAMessage) {
     Harness h;
-    for (ControlId id : kCategoryLabels) h.enter({0, 0, 0, 0, 0, 0}, id);
+    for (ControlId id : categoryLabels()) h.enter({0, 0, 0, 0, 0, 0}, id);
     EXPECT_EQ(h.random.taken, 0);
     EXPECT_EQ(h.game.state.grandtotal, 0);
     EXPECT_TRUE(h.game.isOver());

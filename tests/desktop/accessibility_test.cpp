@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "dice/geometry.h"
 #include "game/quorbel.h"
-#include "scripted_random.h"
+#include "random_sources.h"
 
 namespace quorbel {
 namespace {
@@ -16,20 +17,17 @@ namespace {
 using enum ControlName;
 
 struct Game {
-    ScriptedRandom dice;
+    test::ScriptedRandom dice;
     Quorbel q{dice, Services{}};
     Game() { q.Form_Load(); }
     std::string name(ControlId id) {
         return accessibleName(q.form.find(id), q.form, q.spokenFacts());
     }
     void roll(std::initializer_list<int> faces) {
-        dice.queue(faces);
+        dice.queueFaces(faces);
         q.press_Click();
     }
-    void press(int die) {  // a mouse press in the middle of the die's square
-        const Geometry& g = q.form.Rect(die).geometry;
-        q.Form_MouseDown(1, 0, g.left + g.width / 2.0f, g.top + g.height / 2.0f);
-    }
+    void press(int die) { q.Form_MouseDown(1, 0, dieCentre(die).x, dieCentre(die).y); }
 };
 
 struct Case {

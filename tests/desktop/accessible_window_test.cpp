@@ -7,13 +7,15 @@
 #include <map>
 
 #include "qt/main_window.h"
-#include "scripted_random.h"
+#include "qt_probe.h"
+#include "random_sources.h"
 #include "ui/accessibility.h"
 
 namespace quorbel::qt {
 namespace {
 
 using enum ControlName;
+using namespace quorbel::test;
 
 class AccessibleWindow : public ::testing::Test {
   protected:
@@ -21,12 +23,8 @@ class AccessibleWindow : public ::testing::Test {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window.widgetFor(id));
         return face ? face->text(QAccessible::Name) : QStringLiteral("<no interface>");
     }
-    QPoint middleOf(int die) {
-        const Geometry& g = window.game().form.Rect(die).geometry;
-        return {g.left + g.width / 2, g.top + g.height / 2};
-    }
     void roll(std::initializer_list<int> faces) {
-        dice.queue(faces);
+        dice.queueFaces(faces);
         QTest::mouseClick(window.widgetFor({press}), Qt::LeftButton);
     }
 
@@ -56,8 +54,8 @@ TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
 
     EXPECT_EQ(window.widgetFor({press})->accessibleDescription(), "Dice: 5, 2, 5, 5, 1, 6");
 
-    QTest::mousePress(&window, Qt::LeftButton, {}, middleOf(3));
-    QTest::mousePress(&window, Qt::LeftButton, {}, middleOf(6));
+    pressAt(window, centreOf(3), Qt::LeftButton, Route::Window, nullptr, false);
+    pressAt(window, centreOf(6), Qt::LeftButton, Route::Window, nullptr, false);
     EXPECT_EQ(window.widgetFor({press})->accessibleDescription(),
               "Dice: 5, 2, 5 held, 5, 1, 6 held");
     EXPECT_EQ(nameOf({Rect, 3}), "Die 3 shows 5, held");

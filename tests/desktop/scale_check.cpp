@@ -7,17 +7,12 @@
 #include <map>
 #include <random>
 
-#include "dice/random_source.h"
 #include "game/quorbel.h"
+#include "random_sources.h"
 
 namespace {
 
 using quorbel::Geometry;
-
-struct NoDice final : quorbel::RandomSource {
-    void seedFromClock() override {}
-    double next() override { return 0; }
-};
 
 int failures = 0;
 void expect(bool ok, const char* what) {
@@ -60,7 +55,7 @@ int main(int argc, char* argv[]) {
     }
 
     // Where things are, from the game's own records.
-    NoDice dice;
+    quorbel::test::ScriptedRandom dice;  // start-up rolls no dice
     quorbel::Quorbel game(dice, {});
     game.Form_Load();
     const Geometry square = game.form.Rect(1).geometry;

@@ -6,14 +6,9 @@
 
 #include "qt/main_window.h"
 #include "qt_probe.h"
-#include "walk.h"
+#include "records.h"
 
 namespace quorbel::robustness {
-
-// The category labels, Aces first.
-inline std::vector<ControlId> categoryIds() {
-    return {categoryLabelIds().begin(), categoryLabelIds().end()};
-}
 
 inline bool isClosed(qt::MainWindow& window, ControlId id) {
     return window.game().form.find(id).foreColor == kBlue;
@@ -21,10 +16,10 @@ inline bool isClosed(qt::MainWindow& window, ControlId id) {
 
 // One turn: Roll, then a click on the first open category; after each click, then().
 template <class Then>
-void playTurn(qt::MainWindow& window, const WidgetMap& widgets, Then&& then) {
+void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets, Then&& then) {
     QTest::mouseClick(widgets[{ControlName::press, 0}], Qt::LeftButton);
     then();
-    for (ControlId id : categoryIds()) {
+    for (ControlId id : test::categoryLabels()) {
         if (isClosed(window, id)) continue;
         QTest::mouseClick(widgets[id], Qt::LeftButton);
         then();
@@ -32,7 +27,7 @@ void playTurn(qt::MainWindow& window, const WidgetMap& widgets, Then&& then) {
     }
 }
 
-inline void playTurn(qt::MainWindow& window, const WidgetMap& widgets) {
+inline void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets) {
     playTurn(window, widgets, [] {});
 }
 

@@ -7,7 +7,9 @@
 #include <functional>
 #include <iostream>
 
+#include "dice/geometry.h"
 #include "invariants.h"
+#include "records.h"
 #include "walk.h"
 
 namespace quorbel::robustness {
@@ -31,12 +33,13 @@ Event roll(std::array<int, 6> faces) {
     return e;
 }
 
-Event pressAt(float x, float y, int button = 1) {
+// A mouse press in the middle of a die.
+Event pressOn(int die, int button = 1) {
     Event e;
     e.kind = Event::Kind::MouseDown;
     e.button = button;
-    e.x = x;
-    e.y = y;
+    e.x = dieCentre(die).x;
+    e.y = dieCentre(die).y;
     return e;
 }
 
@@ -109,7 +112,7 @@ struct MidGame {
                  roll({1, 1, 2, 2, 3, 3}),
                  clickOn(ControlName::lstr),
                  roll({3, 3, 3, 3, 1, 2}),
-                 pressAt(294, 38),
+                 pressOn(1),
              })
             if (std::string broken = session.apply(e); !broken.empty())
                 throw std::logic_error("the set-up broke a rule: " + broken);
@@ -118,12 +121,9 @@ struct MidGame {
 };
 
 void redraw(Quorbel& game, int die, int value) {
-    static constexpr std::array<std::array<int, 7>, 7> kPositions = {
-        {{}, {4}, {1, 7}, {1, 4, 7}, {1, 2, 6, 7}, {1, 2, 4, 6, 7}, {1, 2, 3, 5, 6, 7}}};
     game.state.dice[die] = value;
     for (int p = 1; p <= 7; ++p) game.form.pip(7 * (die - 1) + p).visible = false;
-    for (int p : kPositions[static_cast<std::size_t>(value)])
-        if (p > 0) game.form.pip(7 * (die - 1) + p).visible = true;
+    for (int p : test::pipsOfFace(value)) game.form.pip(7 * (die - 1) + p).visible = true;
 }
 
 // Closes an upper category with a score, as a claim would, but without ending the turn.
@@ -251,14 +251,9 @@ TEST(Invariants, CatchEachKindOfBrokenEvent) {
 void finish(Session& session) {
     for (int turn = 0; turn < 40 && !session.game().isOver(); ++turn) {
         ASSERT_EQ(session.apply(roll({1, 1, 2, 3, 5, 6})), "");
-        const Form& form = session.game().form;
         std::vector<ControlId> open;
-        for (int i = 1; i <= 6; ++i)
-            if (form.numbers(i).foreColor != kBlue) open.push_back({ControlName::numbers, i});
-        for (const Control* c :
-             {&form.thpair, &form.thrkind, &form.ttkind, &form.frkind, &form.fvkind, &form.sstr,
-              &form.lstr, &form.gstr, &form.sxkind, &form.chance})
-            if (c->foreColor != kBlue) open.push_back(c->id);
+        for (ControlId id : test::categoryLabels())
+            if (session.game().form.find(id).foreColor != kBlue) open.push_back(id);
         ASSERT_FALSE(open.empty());
         Event claim;
         claim.target = open.front();
@@ -292,11 +287,9 @@ TEST(Regression, AFinishedGameTogglesHoldsOnly) {
     finish(session);
     const GameState before = session.game().state;
     for (int die = 1; die <= 6; ++die) {
-        const float x = die % 2 == 1 ? 294.0f : 358.0f;
-        const float y = 38.0f + 64.0f * static_cast<float>((die - 1) / 2);
         for (int button : {1, 2, 4}) {
             const bool held = session.game().form.hold(die).visible;
-            EXPECT_EQ(session.apply(pressAt(x, y, button)), "") << "die " << die;
+            EXPECT_EQ(session.apply(pressOn(die, button)), "") << "die " << die;
             EXPECT_NE(session.game().form.hold(die).visible, held) << "die " << die;
         }
         session.game().hold_Click(die);

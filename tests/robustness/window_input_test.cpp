@@ -6,25 +6,31 @@
 #include <QTest>
 #include <QTimer>
 
+#include "game/rating.h"
 #include "invariants.h"
 #include "play.h"
 #include "qt_probe.h"
-#include "walk.h"
+#include "random_sources.h"
 
 using namespace quorbel;
 using namespace quorbel::robustness;
+using namespace quorbel::test;
 
 Q_DECLARE_METATYPE(Qt::Key)
 
 namespace {
 
 struct Window {
-    StickyRandom random{5};
+    RepeatableRandom random{5, RepeatableRandom::Sticky};
     int exits = 0;
-    qt::MainWindow window{random, Services{{}, [this] { ++exits; }}};
+    qt::MainWindow window;
     WidgetMap widgets{window};
 
-    Window() { window.show(); }
+    // Ratings go to showMessage: by default nowhere, and to the real message box if empty.
+    explicit Window(std::function<void(const std::string&)> showMessage = [](const std::string&) {})
+        : window(random, Services{std::move(showMessage), [this] { ++exits; }}) {
+        window.show();
+    }
     QWidget* operator[](ControlId id) const { return widgets[id]; }
     Snapshot now() { return Snapshot::of(window.game()); }
     void click(ControlId id) { QTest::mouseClick(widgets[id], Qt::LeftButton); }
@@ -33,7 +39,7 @@ struct Window {
     ControlId playToTheLastClaim() {
         for (;;) {
             std::vector<ControlId> open;
-            for (ControlId id : categoryIds())
+            for (ControlId id : categoryLabels())
                 if (!isClosed(window, id)) open.push_back(id);
             if (open.size() == 1) {
                 click({ControlName::press, 0});
@@ -50,9 +56,9 @@ struct Window {
     }
 };
 
-// The centre of die n's square, clear of its HOLD picture.
-QPoint dieCentre(int die) {
-    return {294 + 64 * ((die - 1) % 2), 20 + 64 * ((die - 1) / 2)};
+// A point in die n's square, above its HOLD picture.
+QPoint aboveHold(int die) {
+    return centreOf(die) - QPoint(0, 18);
 }
 
 }  // namespace
@@ -71,12 +77,19 @@ class WindowInput : public QObject {
 };
 
 void WindowInput::closingTheWindowUnderTheRating() {
-    Window w;
+    Window w{nullptr};  // the real message box
     const ControlId last = w.playToTheLastClaim();
+    std::string behindTheBox = "no box";
+    bool plainOk = false;
     bool closedUnderTheBox = false;
     bool boxStillOpen = false;
-    // The box is up: close the main window now, and the box a little later.
+    bool closedByOk = false;
+    // The box is up over the final sheet: close the main window now, and the box a little
+    // later with its OK button.
     MessageBoxWatcher watcher([&](QMessageBox& box) {
+        behindTheBox = w.widgets.mismatch();
+        plainOk = box.icon() == QMessageBox::NoIcon && box.buttons().size() == 1 &&
+                  box.button(QMessageBox::Ok);
         QTimer::singleShot(0, &w.window, [&] {
             w.window.close();
             closedUnderTheBox = w.window.isHidden();
@@ -84,12 +97,19 @@ void WindowInput::closingTheWindowUnderTheRating() {
         QPointer<QMessageBox> open(&box);
         QTimer::singleShot(50, &box, [&, open] { boxStillOpen = open && open->isVisible(); });
         QTest::qWait(100);
+        if (open) QTest::mouseClick(open->button(QMessageBox::Ok), Qt::LeftButton);
+        closedByOk = open && open->isHidden();
     });
     w.click(last);
 
     QCOMPARE(watcher.seen(), 1);
+    const auto rating = ratingMessage(w.window.game().state.grandtotal).value_or("none");
+    QCOMPARE(QString::fromStdString(watcher.lastText()), QString::fromStdString(rating));
+    QVERIFY(plainOk);
+    QVERIFY2(behindTheBox.empty(), behindTheBox.c_str());
     QVERIFY(closedUnderTheBox);
     QVERIFY(boxStillOpen);
+    QVERIFY(closedByOk);
     QCOMPARE(w.exits, 1);  // closing the window ends the program, as Exit does
     QVERIFY(w.window.game().isOver());
     const std::string broken = firstViolation(w.window.game());
@@ -128,7 +148,8 @@ void WindowInput::keysOnTheFocusedButton() {
     QFETCH(bool, rolls);
     Window w;
     w.click({ControlName::press, 0});
-    pressAt(w.window, dieCentre(3), Qt::LeftButton);  // a held die must stay held, too
+    pressAt(w.window, aboveHold(3), Qt::LeftButton,
+            Route::Topmost);  // a held die must stay held, too
     QWidget* roll = w[{ControlName::press, 0}];
     roll->setFocus();
     QCOMPARE(w.window.focusWidget(), roll);
@@ -169,7 +190,6 @@ void WindowInput::keysOnAFinishedGame() {
     QFETCH(bool, onExit);
     QFETCH(bool, acts);
     Window w;
-    MessageBoxWatcher ratings;
     w.click(w.playToTheLastClaim());
     QVERIFY(w.window.game().isOver());
     QWidget* button = w[{onExit ? ControlName::exitgame : ControlName::restart, 0}];
@@ -192,7 +212,7 @@ void WindowInput::everyMouseButtonOnADie() {
         bool held = false;
         for (int bit = 0; (1 << bit) <= static_cast<int>(Qt::MaxMouseButton); ++bit) {
             const auto button = static_cast<Qt::MouseButton>(1 << bit);
-            pressAt(w.window, dieCentre(die), button);
+            pressAt(w.window, aboveHold(die), button, Route::Topmost);
             held = !held;
             QVERIFY2(w.window.game().form.hold(die).visible == held,
                      qPrintable(QStringLiteral("die %1, button %2").arg(die).arg(1 << bit, 0, 16)));
@@ -205,8 +225,8 @@ void WindowInput::everyMouseButtonOnADie() {
 void WindowInput::pressesOnEdgesAndGapsDoNothing() {
     Window w;
     w.click({ControlName::press, 0});
-    pressAt(w.window, dieCentre(2), Qt::LeftButton);
-    pressAt(w.window, dieCentre(5), Qt::LeftButton);
+    pressAt(w.window, aboveHold(2), Qt::LeftButton, Route::Topmost);
+    pressAt(w.window, aboveHold(5), Qt::LeftButton, Route::Topmost);
     const Snapshot before = w.now();
     // Every pixel of the dice's area that is not strictly inside a square: the squares'
     // own edges and the gaps between them.
@@ -217,7 +237,7 @@ void WindowInput::pressesOnEdgesAndGapsDoNothing() {
             const bool inRow = (y > 8 && y < 68) || (y > 72 && y < 132) || (y > 136 && y < 196);
             if (inColumn && inRow) continue;
             for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                pressAt(w.window, {x, y}, button);
+                pressAt(w.window, {x, y}, button, Route::Topmost);
                 ++presses;
                 if (!(w.now() == before))
                     QFAIL(qPrintable(

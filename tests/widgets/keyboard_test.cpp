@@ -12,10 +12,7 @@ using enum ControlName;
 class KeyboardTest : public WindowTest {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(
-            dice, Services{[this](const std::string& text) { messages.push_back(text); },
-                           [this] { ++exits; }});
-        window->show();
+        open();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -28,11 +25,12 @@ class KeyboardTest : public WindowTest {
         ASSERT_NE(focus(), nullptr);
         QTest::keyClick(focus(), k, modifiers);
         ASSERT_NE(focus(), nullptr);
-        EXPECT_TRUE(focus()->isVisible() && focus()->isEnabled()) << focus()->accessibleName().toStdString();
+        EXPECT_TRUE(focus()->isVisible() && focus()->isEnabled())
+            << focus()->accessibleName().toStdString();
     }
     void rollByKey(const std::vector<int>& faces) {
         ASSERT_TRUE(focused(id(press)));
-        dice.queue(faces);
+        dice.queueFaces(faces);
         key(Qt::Key_Space);
         EXPECT_EQ(dice.left(), 0u);
     }
@@ -40,7 +38,7 @@ class KeyboardTest : public WindowTest {
     int tabTo(ControlId control) {
         for (int tabs = 0; tabs < 30; ++tabs, key(Qt::Key_Tab))
             if (focused(control)) return tabs;
-        ADD_FAILURE() << "Tab never reaches " << nameOf(control.name) << control.index;
+        ADD_FAILURE() << "Tab never reaches " << nameOf(control);
         return -1;
     }
     // The Tab stops, Roll's own included, until focus comes back to where it started.
@@ -53,8 +51,6 @@ class KeyboardTest : public WindowTest {
         }
         return stops;
     }
-
-    std::vector<std::string> messages;
 };
 
 TEST_F(KeyboardTest, TabWalksRollTheDiceAndTheOpenSheetInOrder) {
@@ -64,7 +60,7 @@ TEST_F(KeyboardTest, TabWalksRollTheDiceAndTheOpenSheetInOrder) {
     EXPECT_EQ(tabStops(), expected) << "the sheet takes no focus before a roll";
 
     rollByKey({1, 2, 3, 4, 5, 6});
-    for (ControlId c : categoryLabelIds()) expected.push_back(widget(c));
+    for (ControlId c : categoryLabels()) expected.push_back(widget(c));
     EXPECT_EQ(tabStops(), expected);
     std::vector<QWidget*> backwards{expected.front()};
     backwards.insert(backwards.end(), expected.rbegin(), expected.rend() - 1);
@@ -111,7 +107,7 @@ TEST_F(KeyboardTest, SpaceAndEnterOnADieDoWhatAPressDoes) {
 TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
     int turns = 0;
     const auto open = [&] {
-        for (ControlId c : categoryLabelIds())
+        for (ControlId c : categoryLabels())
             if (window->game().form.find(c).foreColor != kBlue) return c;
         return ControlId{};
     };

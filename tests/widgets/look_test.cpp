@@ -12,19 +12,6 @@ namespace {
 
 using enum ControlName;
 
-QColor rgb(Color c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-std::string describe(ControlId control) {
-    static constexpr std::array kNames = {
-        "upscores", "lwscores", "numbers",  "thpair", "thrkind", "ttkind", "frkind", "fvkind",
-        "sstr",     "lstr",     "gstr",     "sxkind", "chance",  "totu",   "totl",   "tott",
-        "press",    "restart",  "exitgame", "Rect",   "hold",    "pip"};
-    return std::string(kNames[static_cast<std::size_t>(control.name)]) + "(" +
-           std::to_string(control.index) + ")";
-}
-
 // Design points at 96 dpi, as whole pixels.
 struct PixelFont {
     double points;
@@ -36,41 +23,10 @@ class LookTest : public WindowTest {
   protected:
     void expectWidgetsMatchRecords() {
         window->game().form.forEachControl([&](const Control& control) {
-            SCOPED_TRACE(describe(control.id));
+            SCOPED_TRACE(nameOf(control.id));
             QWidget* w = window->widgetFor(control.id);
             ASSERT_NE(w, nullptr);
-            const Geometry& g = control.geometry;
-            EXPECT_EQ(w->geometry(), QRect(g.left, g.top, g.width, g.height));
-            EXPECT_EQ(w->isVisible(), control.visible);
-            EXPECT_EQ(w->isEnabled(), control.enabled);
-            const QPalette& palette = w->palette();
-            switch (control.kind) {
-                case ControlKind::Label: {
-                    auto* l = qobject_cast<QLabel*>(w);
-                    ASSERT_NE(l, nullptr);
-                    EXPECT_EQ(l->text().toStdString(), control.caption);
-                    EXPECT_EQ(palette.color(QPalette::Window), rgb(*control.backColor));
-                    EXPECT_EQ(palette.color(QPalette::WindowText), rgb(control.foreColor));
-                    break;
-                }
-                case ControlKind::PushButton: {
-                    auto* b = qobject_cast<QPushButton*>(w);
-                    ASSERT_NE(b, nullptr);
-                    EXPECT_EQ(b->text().toStdString(), control.caption);
-                    break;
-                }
-                case ControlKind::Picture: {
-                    auto* l = qobject_cast<QLabel*>(w);
-                    ASSERT_NE(l, nullptr);
-                    EXPECT_EQ(l->pixmap().deviceIndependentSize(), QSizeF(54, 12));
-                    break;
-                }
-                case ControlKind::Pip:
-                    EXPECT_EQ(palette.color(QPalette::Window), rgb(*control.backColor));
-                    break;
-                case ControlKind::DieSquare:
-                    break;
-            }
+            EXPECT_EQ(differenceFrom(control, *w), "");
             if (control.font.family.empty()) return;
             const auto* px = std::find_if(kPixelFonts.begin(), kPixelFonts.end(), [&](PixelFont f) {
                 return f.points == control.font.points;
@@ -92,8 +48,8 @@ TEST_F(LookTest, WidgetsFollowTheRecordsThroughATurn) {
         expectWidgetsMatchRecords();
     }
     roll({1, 2, 3, 4, 5, 6});
-    pressAt({358, 40});   // holds die 2
-    pressAt({294, 166});  // holds die 5
+    pressAt(*window, centreOf(2));
+    pressAt(*window, centreOf(5));
     {
         SCOPED_TRACE("after a roll, dice 2 and 5 held");
         expectWidgetsMatchRecords();
@@ -123,7 +79,7 @@ TEST_F(LookTest, WindowIsFixedYellowAndCaptioned) {
     EXPECT_EQ(shot.pixelColor(260, 300), QColor(255, 255, 0));
     window->game().form.forEachControl([&](const Control& control) {
         if (control.kind != ControlKind::Label) return;
-        SCOPED_TRACE(describe(control.id));
+        SCOPED_TRACE(nameOf(control.id));
         EXPECT_EQ(shot.pixelColor(control.geometry.left + 1, control.geometry.top + 1),
                   rgb(*control.backColor));
     });
@@ -166,9 +122,9 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
         const QFontMetrics metrics(w->font());
         const QRect room = w->contentsRect();
         const int width = metrics.horizontalAdvance(c.caption);
-        EXPECT_LE(width, room.width()) << describe(c.label) << " \"" << c.caption.toStdString()
+        EXPECT_LE(width, room.width()) << nameOf(c.label) << " \"" << c.caption.toStdString()
                                        << "\" is " << width << " px wide";
-        EXPECT_LE(metrics.height(), room.height()) << describe(c.label);
+        EXPECT_LE(metrics.height(), room.height()) << nameOf(c.label);
     }
 }
 

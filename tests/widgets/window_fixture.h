@@ -9,9 +9,13 @@
 #include <memory>
 
 #include "qt/main_window.h"
-#include "scripted_random.h"
+#include "qt_probe.h"
+#include "random_sources.h"
+#include "records.h"
 
 namespace quorbel::qt {
+
+using namespace quorbel::test;
 
 inline ControlId id(ControlName name, int index = 0) {
     return {name, index};
@@ -24,17 +28,15 @@ inline ControlId pipOf(int die, int position) {
 
 inline const QColor kBlueText(0, 0, 255);
 
-// Where a press lands: sent to the window, to the widget under the point (which passes
-// it on), or through the platform window so Qt itself picks the widget under the point.
-enum class Route { Window, Widget, Screen };
-
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { open(); }
 
     // A new window, as the program opens it; the old one goes.
     void open() {
-        window = std::make_unique<MainWindow>(dice, Services{{}, [this] { ++exits; }});
+        window = std::make_unique<MainWindow>(
+            dice, Services{[this](const std::string& text) { messages.push_back(text); },
+                           [this] { ++exits; }});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -52,31 +54,9 @@ class WindowTest : public ::testing::Test {
 
     void click(ControlId control) { QTest::mouseClick(widget(control), Qt::LeftButton); }
     void roll(const std::vector<int>& faces) {
-        dice.queue(faces);
+        dice.queueFaces(faces);
         QTest::mouseClick(button(ControlName::press), Qt::LeftButton);
         EXPECT_EQ(dice.left(), 0u) << "every die that is not held takes one draw";
-    }
-
-    // A press and release at a window point, delivered by the given route.
-    void pressAt(QPoint at, Qt::MouseButton button = Qt::LeftButton, Route route = Route::Window,
-                 ControlId through = {}) {
-        switch (route) {
-            case Route::Window:
-                QTest::mousePress(window.get(), button, {}, at);
-                QTest::mouseRelease(window.get(), button, {}, at);
-                break;
-            case Route::Widget: {
-                QWidget* target = widget(through);
-                const QPoint local = target->mapFrom(window.get(), at);
-                QTest::mousePress(target, button, {}, local);
-                QTest::mouseRelease(target, button, {}, local);
-                break;
-            }
-            case Route::Screen:
-                QTest::mousePress(window->windowHandle(), button, {}, at);
-                QTest::mouseRelease(window->windowHandle(), button, {}, at);
-                break;
-        }
     }
 
     bool held(int die) const { return widget(id(ControlName::hold, die))->isVisible(); }
@@ -93,6 +73,7 @@ class WindowTest : public ::testing::Test {
     }
 
     ScriptedRandom dice;
+    std::vector<std::string> messages;  // what the game asked the message box to show
     int exits = 0;
     std::unique_ptr<MainWindow> window;
 };

@@ -1,7 +1,8 @@
 // Helpers for driving the real window: checking that its widgets show what the records
-// say, pressing at a window point as the window system would, and answering message boxes.
+// say, pressing at a window point, and answering message boxes.
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QPoint>
 #include <cstddef>
@@ -15,7 +16,16 @@
 class QMessageBox;
 class QWidget;
 
-namespace quorbel::robustness {
+namespace quorbel::test {
+
+// 0x00BBGGRR as Qt's red, green and blue.
+QColor rgb(Color color);
+
+// The middle of die 1..6's square, in window pixels.
+QPoint centreOf(int die);
+
+// How a widget fails to show its control's record ("is hidden", "reads Aces: 3"), or empty.
+std::string differenceFrom(const Control& record, const QWidget& widget);
 
 // Every control's widget, found once: the window keeps the same widgets for its whole life.
 class WidgetMap {
@@ -31,9 +41,15 @@ class WidgetMap {
     std::vector<std::pair<ControlId, QWidget*>> widgets_;  // in stacking order
 };
 
-// A press at a window point, delivered to the topmost widget there that takes the mouse (an
-// event it does not take passes on up to the window), then the release to the same widget.
-void pressAt(QWidget& window, QPoint at, Qt::MouseButton button, bool release = true);
+// Where a press at a window point goes: to the window itself; to the topmost widget there
+// (an event it does not take passes on up to the window), as the window system sends it; to
+// the widget `through`, which passes it on; or through the platform window, so that Qt
+// itself picks the widget under the point.
+enum class Route { Window, Topmost, Widget, Screen };
+
+// A press at a window point, then, if asked, the release to the same place.
+void pressAt(QWidget& window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+             Route route = Route::Window, QWidget* through = nullptr, bool release = true);
 
 // Calls whileOpen inside every message box that opens, then closes the box.
 class MessageBoxWatcher : public QObject {
@@ -55,4 +71,4 @@ class MessageBoxWatcher : public QObject {
 // Bytes the program holds on the heap now.
 std::size_t memoryInUse();
 
-}  // namespace quorbel::robustness
+}  // namespace quorbel::test

@@ -12,10 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "dice/random_source.h"
-#include "game/categories.h"
 #include "game/quorbel.h"
 #include "invariants.h"
+#include "random_sources.h"
 
 namespace quorbel::robustness {
 
@@ -32,26 +31,10 @@ struct Event {
     std::array<double, 6> draws{};
 };
 
-std::string nameOf(ControlId id);
 std::string describe(const Event& event);
 
 // Every control of a started game, headings, pips and the hidden template included.
 const std::vector<ControlId>& allControls();
-
-// Hands out the current event's draws in turn (wrapping round if asked for more).
-class EventRandom final : public RandomSource {
-  public:
-    void seedFromClock() override {}
-    double next() override { return draws_[taken_++ % draws_.size()]; }
-    void use(const std::array<double, 6>& draws) {
-        draws_ = draws;
-        taken_ = 0;
-    }
-
-  private:
-    std::array<double, 6> draws_{};
-    std::size_t taken_ = 0;
-};
 
 // A program running the game: events go in, invariants are checked after each one.
 // Exit ends the program; the next event goes to a newly started one.
@@ -76,7 +59,7 @@ class Session {
   private:
     void start();
 
-    EventRandom random_;
+    test::ScriptedRandom random_{test::ScriptedRandom::Wrap};  // the current event's draws
     std::unique_ptr<Quorbel> game_;
     std::unique_ptr<InvariantChecker> checker_;
     std::string messageProblem_;
@@ -122,17 +105,5 @@ class EventGenerator {
 
 // A draw that gives the face (1..6): somewhere inside its sixth of [0, 1), edges included.
 double drawFor(int face, double within);
-
-// Draws that tend to repeat themselves, so that the real widgets see six of a kind too.
-class StickyRandom final : public RandomSource {
-  public:
-    explicit StickyRandom(std::uint64_t seed) : engine_(seed) {}
-    void seedFromClock() override {}
-    double next() override;
-
-  private:
-    std::mt19937_64 engine_;
-    double last_ = 0.5;
-};
 
 }  // namespace quorbel::robustness

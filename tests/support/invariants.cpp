@@ -5,7 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "dice/random_source.h"
+#include "random_sources.h"
+#include "records.h"
 
 namespace quorbel::robustness {
 
@@ -133,17 +134,6 @@ std::string checkCategory(const Sheet& sheet, const Control& label, int slot) {
     return "caption: not a text the game can give: " + where();
 }
 
-// Pip positions 1..7 shown for each value, as bits 0..6; a blank die shows none.
-constexpr std::array<unsigned, 7> kFacePips = {
-    0b0000000,  // blank
-    0b0001000,  // centre
-    0b1000001,  // upper left, lower right
-    0b1001001,  // and the centre
-    0b1100011,  // the four corners
-    0b1101011,  // the four corners and the centre
-    0b1110111,  // the four corners, middle left and middle right
-};
-
 std::string totalsViolation(const GameState& s, const Form& form) {
     int upperSum = 0;
     for (int face = 1; face <= 6; ++face) upperSum += s.facescore[face];
@@ -215,10 +205,7 @@ bool Snapshot::operator==(const Snapshot& other) const {
 
 const Snapshot& freshGame() {
     static const Snapshot fresh = [] {
-        struct Still final : RandomSource {
-            void seedFromClock() override {}
-            double next() override { return 0.5; }
-        } random;
+        test::ScriptedRandom random;  // start-up rolls no dice
         Quorbel game(random, {});
         game.Form_Load();
         return Snapshot::of(game);
@@ -272,7 +259,9 @@ std::string firstViolation(const GameState& s, const Form& form) {
         unsigned shown = 0;
         for (int position = 1; position <= 7; ++position)
             if (form.pip(7 * (die - 1) + position).visible) shown |= 1u << (position - 1);
-        const unsigned expected = s.rolls > 0 ? kFacePips[static_cast<std::size_t>(value)] : 0;
+        unsigned expected = 0;  // pip positions 1..7 as bits 0..6; none before the first roll
+        if (s.rolls > 0)
+            for (int position : test::pipsOfFace(value)) expected |= 1u << (position - 1);
         if (shown != expected)
             return "pips: die " + std::to_string(die) + " with value " + std::to_string(value) +
                    " after " + std::to_string(s.rolls) + " rolls shows pips " +

@@ -5,14 +5,11 @@
 #include <cstdio>
 #include <limits>
 
+#include "records.h"
+
 namespace quorbel::robustness {
 
 namespace {
-
-constexpr std::array<const char*, 22> kNames = {
-    "upscores", "lwscores", "numbers",  "thpair", "thrkind", "ttkind", "frkind", "fvkind",
-    "sstr",     "lstr",     "gstr",     "sxkind", "chance",  "totu",   "totl",   "tott",
-    "press",    "restart",  "exitgame", "Rect",   "hold",    "pip"};
 
 std::string number(double value, int digits) {
     char text[40];
@@ -20,63 +17,18 @@ std::string number(double value, int digits) {
     return text;
 }
 
-const Control& labelOf(const Form& form, ControlId id) {
-    switch (id.name) {
-        using enum ControlName;
-        case numbers:
-            return form.numbers(id.index);
-        case thpair:
-            return form.thpair;
-        case thrkind:
-            return form.thrkind;
-        case ttkind:
-            return form.ttkind;
-        case frkind:
-            return form.frkind;
-        case fvkind:
-            return form.fvkind;
-        case sstr:
-            return form.sstr;
-        case lstr:
-            return form.lstr;
-        case gstr:
-            return form.gstr;
-        case sxkind:
-            return form.sxkind;
-        default:
-            return form.chance;
-    }
-}
-
 std::string ruleOf(const std::string& violation) {
     return violation.substr(0, violation.find(':'));
 }
 
-double uniform01(std::mt19937_64& engine) {
-    return static_cast<double>(engine() >> 11) * 0x1.0p-53;  // never 1.0
-}
-
 }  // namespace
-
-std::string nameOf(ControlId id) {
-    std::string name = kNames.at(static_cast<std::size_t>(id.name));
-    switch (id.name) {
-        case ControlName::numbers:
-        case ControlName::Rect:
-        case ControlName::hold:
-        case ControlName::pip:
-            return name + "(" + std::to_string(id.index) + ")";
-        default:
-            return name;
-    }
-}
 
 std::string describe(const Event& event) {
     if (event.kind == Event::Kind::MouseDown)
         return "mouse down, button " + std::to_string(event.button) + ", shift " +
                std::to_string(event.shift) + ", at (" + number(event.x, 9) + ", " +
                number(event.y, 9) + ")";
-    std::string text = "click " + nameOf(event.target);
+    std::string text = "click " + test::nameOf(event.target);
     if (event.target.name == ControlName::press) {
         text += ", draws";
         for (double r : event.draws) text += " " + number(r, 17);
@@ -97,12 +49,6 @@ double drawFor(int face, double within) {
     const double r = (face - 1 + std::clamp(within, 0.0, 1.0)) / 6.0;
     if (static_cast<int>(r * 6) + 1 == face && r < 1.0) return r;
     return std::nextafter(face / 6.0, 0.0);  // the last draw that still gives the face
-}
-
-double StickyRandom::next() {
-    if (std::bernoulli_distribution(0.5)(engine_)) return last_;
-    last_ = uniform01(engine_);
-    return last_;
 }
 
 Session::Session() {
@@ -134,7 +80,7 @@ void Session::start() {
 
 std::string Session::apply(const Event& event) {
     ++events_;
-    random_.use(event.draws);
+    random_.restart(event.draws);
     if (event.kind == Event::Kind::Click)
         game_->click(event.target);
     else
@@ -208,21 +154,21 @@ std::vector<Event> shrinkFailure(const std::vector<Event>& events, const Failure
 
 std::array<double, 6> EventGenerator::draws() {
     std::array<double, 6> r{};
-    const double kind = uniform01(engine_);
+    const double kind = test::uniform01(engine_);
     if (kind < 0.55) {
-        for (double& d : r) d = uniform01(engine_);
+        for (double& d : r) d = test::uniform01(engine_);
     } else if (kind < 0.70) {  // six of a kind, if nothing is held
         const int face = pick(6) + 1;
-        for (double& d : r) d = drawFor(face, uniform01(engine_));
+        for (double& d : r) d = drawFor(face, test::uniform01(engine_));
     } else if (kind < 0.80) {  // a giant straight in some order
         std::array<int, 6> faces = {1, 2, 3, 4, 5, 6};
         std::shuffle(faces.begin(), faces.end(), engine_);
-        for (std::size_t i = 0; i < 6; ++i) r[i] = drawFor(faces[i], uniform01(engine_));
+        for (std::size_t i = 0; i < 6; ++i) r[i] = drawFor(faces[i], test::uniform01(engine_));
     } else if (kind < 0.90) {  // few faces: pairs, triples, fours
         const int kinds = pick(2) + 2;
         std::array<int, 3> faces = {pick(6) + 1, pick(6) + 1, pick(6) + 1};
         for (double& d : r)
-            d = drawFor(faces[static_cast<std::size_t>(pick(kinds))], uniform01(engine_));
+            d = drawFor(faces[static_cast<std::size_t>(pick(kinds))], test::uniform01(engine_));
     } else {  // the very edges of each face's share of [0, 1)
         for (double& d : r) {
             const int k = pick(6);
@@ -235,9 +181,9 @@ std::array<double, 6> EventGenerator::draws() {
 float EventGenerator::coordinate(bool horizontal) {
     static constexpr std::array<float, 4> kColumnEdges = {264, 324, 328, 388};
     static constexpr std::array<float, 6> kRowEdges = {8, 68, 72, 132, 136, 196};
-    const double kind = uniform01(engine_);
+    const double kind = test::uniform01(engine_);
     if (kind < 0.30)  // anywhere on the window, a little beyond it too
-        return static_cast<float>(-20 + uniform01(engine_) * (horizontal ? 435 : 425));
+        return static_cast<float>(-20 + test::uniform01(engine_) * (horizontal ? 435 : 425));
     if (kind < 0.60)  // a whole pixel in or around the dice
         return horizontal ? static_cast<float>(258 + pick(136)) : static_cast<float>(2 + pick(200));
     if (kind < 0.90) {  // on a square's edge, or a hair either side of it
@@ -270,7 +216,7 @@ float EventGenerator::coordinate(bool horizontal) {
 Event EventGenerator::next(const Quorbel& game) {
     Event event;
     event.draws = draws();
-    const double kind = uniform01(engine_);
+    const double kind = test::uniform01(engine_);
     const auto click = [&](ControlId id) {
         event.kind = Event::Kind::Click;
         event.target = id;
@@ -281,10 +227,11 @@ Event EventGenerator::next(const Quorbel& game) {
         // Half the time an open category, so that games get to their end.
         std::vector<ControlId> open;
         if (chance(0.5))
-            for (ControlId id : categoryLabelIds())
-                if (labelOf(game.form, id).foreColor != kBlue) open.push_back(id);
+            for (ControlId id : test::categoryLabels())
+                if (labelOf(game.form, *categoryLabelled(id)).foreColor != kBlue)
+                    open.push_back(id);
         if (open.empty())
-            click(categoryLabelIds()[static_cast<std::size_t>(pick(16))]);
+            click(test::categoryLabels()[static_cast<std::size_t>(pick(16))]);
         else
             click(open[static_cast<std::size_t>(pick(static_cast<int>(open.size())))]);
     } else if (kind < 0.72) {
