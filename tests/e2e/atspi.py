@@ -117,28 +117,44 @@ def role_counts(root):
     return ", ".join(f"{name}: {n}" for name, n in counts.most_common())
 
 
+def _fits(obj_role, name, roles, pattern):
+    if roles is not None and obj_role not in ((roles,) if isinstance(roles, str) else roles):
+        return False
+    return re.fullmatch(pattern, name) is not None
+
+
 def is_a(obj, roles, pattern):
     """Whether obj has one of the roles (a role name, a tuple of them, or None for
     any) and a name that pattern matches whole."""
-    if not re.fullmatch(pattern, obj.name or ""):
-        return False
-    return roles is None or role(obj) in ((roles,) if isinstance(roles, str) else roles)
+    return _fits(role(obj), obj.name or "", roles, pattern)
 
 
 def find_all(root, roles, pattern=".*"):
-    return [o for o in objects(root) if is_a(o, roles, pattern)]
+    return [obj for obj, r, name in _named(root) if _fits(r, name, roles, pattern)]
+
+
+def find_each(root, wanted):
+    """For each (roles, pattern) of wanted, the one object that is_a it, or None
+    where there is none; all read in one walk."""
+    seen = _named(root)
+    found = []
+    for roles, pattern in wanted:
+        hits = [obj for obj, r, name in seen if _fits(r, name, roles, pattern)]
+        if len(hits) > 1:
+            fail(f"{len(hits)} objects match {pattern!r}: {[obj.name for obj in hits]}")
+        found.append(hits[0] if hits else None)
+    return found
 
 
 def find(root, roles, pattern, timeout=5.0):
     """The one object that is_a(roles, pattern); waits for it to be there."""
+    kind = "/".join((roles,) if isinstance(roles, str) else roles) if roles else "object"
+    return wait_until(f"a {kind} named like {pattern!r}",
+                      lambda: find_each(root, [(roles, pattern)])[0], timeout)
 
-    def look():
-        found = find_all(root, roles, pattern)
-        if len(found) > 1:
-            fail(f"{len(found)} objects match {pattern!r}: {[o.name for o in found]}")
-        return found[0] if found else None
 
-    return wait_until(f"a {roles or 'object'} named like {pattern!r}", look, timeout)
+def _named(root):
+    return [(obj, role(obj), obj.name or "") for obj in objects(root)]
 
 
 def focused(root):
