@@ -8,7 +8,8 @@
 # its status. In that second run it returns at once, with DISPLAY and XAUTHORITY set,
 # Qt pointed at the server, a private XDG_RUNTIME_DIR, and the screen's frame buffer in
 # the file $XVFB_DIR/Xvfb_screen0 (bench/frame_watch.cpp reads it). The server's own
-# messages are in $XVFB_DIR/xvfb.log, which is removed with the folder at the end.
+# messages are in $XVFB_DIR/xvfb.log, and its cookie in $XVFB_DIR/Xauthority (where
+# xvfb-run, stopped by a signal, cannot leave it behind): the folder goes at the end.
 #
 # What xvfb-run does and does not do:
 # - -a takes the first display number that has no lock file in /tmp, and the next one
@@ -34,8 +35,8 @@ on_xvfb() {
     XVFB_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quorbel-xvfb.XXXXXX")
     export XVFB_DIR
     trap 'rm -rf "$XVFB_DIR"' EXIT
-    QUORBEL_ON_XVFB=1 xvfb-run -a -e "$XVFB_DIR/xvfb.log" -s "$1 -fbdir $XVFB_DIR" \
-        bash "$0" "${@:2}" || status=$?
+    QUORBEL_ON_XVFB=1 xvfb-run -a -e "$XVFB_DIR/xvfb.log" -f "$XVFB_DIR/Xauthority" \
+        -s "$1 -fbdir $XVFB_DIR" bash "$0" "${@:2}" || status=$?
     if [ "$status" -ne 0 ] && grep -q "Fatal server error" "$XVFB_DIR/xvfb.log"; then
         sed 's/^/  Xvfb: /' "$XVFB_DIR/xvfb.log" >&2
     fi
