@@ -6,6 +6,7 @@ window's tree and how many objects of each role it holds.
 Objects are found by role and by a regular expression over their whole name. Every
 wait polls for a bounded time and fails with what it waited for."""
 
+import os
 import re
 import subprocess
 import sys
@@ -174,6 +175,13 @@ def wait_for_focus(root, roles, pattern, why, timeout=5.0):
         return "the focus is on " + (describe(obj) if obj is not None else "nothing")
 
     return wait_until(f"the focus on {pattern!r} {why}", on_it, timeout, now)
+
+
+def activate_window():
+    """Gives the game's window the keyboard, as a window manager does when a window
+    over it closes. None runs here: atspi.sh names the window in QUORBEL_WINDOW."""
+    subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["QUORBEL_WINDOW"]],
+                   check=True, timeout=10)
 
 
 def key(*keys):

@@ -31,6 +31,7 @@ export PYTHONPATH="$E2E_DIR${PYTHONPATH:+:$PYTHONPATH}" PYTHONDONTWRITEBYTECODE=
 BUS_PID=$!
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game
+export QUORBEL_WINDOW=$WIN
 xdotool windowfocus --sync "$WIN" # no window manager gives it the keyboard
 
 "$PYTHON" "$script" "$@" || fail "$(basename "$script") failed"

@@ -24,7 +24,8 @@ def die_name(n, face=r"[1-6]"):
 
 
 def category_name(category, score=r"\d+", state="open|closed"):
-    return rf"{category}: {score}, ({state})"  # names hold no regex operators
+    # A scored caption may change case ("4 of a kind: 26"); names hold no regex operators.
+    return rf"(?i:{category}): {score}, ({state})"
 
 
 # The focus order, then the totals; an index into it names a control.
@@ -216,8 +217,7 @@ def finish(objs):
     key("Return")
     atspi.wait_until("the rating message to close",
                      lambda: not atspi.find_all(app, ("alert", "dialog")))
-    # No window manager runs here to hand the keyboard back to the window when the
-    # message closes: the game activates its window itself.
+    atspi.activate_window()
     focus(RESTART, "once the rating message is closed")
     order = walk_focus("at the end of the game")
     if RESTART not in order or EXIT not in order or any(i in SHEET for i in order):
