@@ -4,7 +4,8 @@ Roll focused and pressable, six blank dice that read their faces after Space."""
 import atspi
 
 win = atspi.window()
-# The window is a plain QWidget, which Qt's bridge presents as a filler.
+# Qt's bridge presents a top-level window as a frame, or as a filler where it sees
+# only a plain QWidget.
 if atspi.role(win) not in ("frame", "filler"):
     atspi.fail(f"the window is a {atspi.role(win)}")
 
