@@ -6,9 +6,10 @@
 #   bench/profile.sh [build-dir] [out-dir]     (defaults: build/default, a temporary one)
 # Keep out-dir to read the profiles further with callgrind_annotate.
 set -euo pipefail
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "$0")/../scripts/xvfb.sh"
+on_xvfb "-screen 0 1024x768x24 -br" "$@"  # a black root, which no window is
 cd "$(dirname "$0")/.."
-# shellcheck source=bench/xvfb.sh
-source bench/xvfb.sh
 build="${1:-build/default}"
 out="${2:-}"
 game="$build/src/qt/quorbel"
@@ -19,21 +20,17 @@ command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1
 work="$(mktemp -d)"
 [ -n "$out" ] || out="$work"
 mkdir -p "$out"
-xvfb_pid=""
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-start_xvfb
-
 # Runs $1 under callgrind until the pixel at 390,380 shows colour $3, then ends it.
 profile() {
-    local name="$1" program="$2" colour="$3" watch ready pid
-    exec {watch}< <(exec "$watcher" "$work/Xvfb_screen0" 390 380 "$colour" 120000)
-    read -r -t 5 -u "$watch" ready
+    local name="$1" program="$2" colour="$3" watch pid
+    exec {watch}< <(exec "$watcher" "$XVFB_DIR/Xvfb_screen0" 390 380 "$colour" 120000)
+    read -r -t 5 -u "$watch" _ # "ready": it watches the screen
     valgrind --tool=callgrind --callgrind-out-file="$out/$name.%p.callgrind" "$program" \
         >"$out/$name.log" 2>&1 &
     pid=$!

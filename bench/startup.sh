@@ -7,9 +7,10 @@
 #
 #   bench/startup.sh [build-dir] [runs]      (defaults: build/default, 30)
 set -euo pipefail
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "$0")/../scripts/xvfb.sh"
+on_xvfb "-screen 0 1024x768x24 -br" "$@"  # a black root, which no window is
 cd "$(dirname "$0")/.."
-# shellcheck source=bench/xvfb.sh
-source bench/xvfb.sh
 build="${1:-build/default}"
 runs="${2:-30}"
 game="$build/src/qt/quorbel"
@@ -20,17 +21,13 @@ for program in "$game" "$floor" "$watcher"; do
 done
 
 work="$(mktemp -d)"
-xvfb_pid=""
 xev_pid=""
 cleanup() {
-    [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$xev_pid" ] || kill "$xev_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-start_xvfb
 
 # With no window manager, every top-level window maps as a child of the root window:
 # xev reports each MapNotify the moment the server has mapped it.
@@ -55,7 +52,7 @@ measure() {
     local program="$1" colour="$2" line ready="" watch
     while read -r -t 0.01 -u "$events" line; do :; done  # what the last run left behind
     for _ in $(seq 40); do  # until the last window has gone from the screen
-        exec {watch}< <(exec "$watcher" "$work/Xvfb_screen0" "$frame_x" "$frame_y" "$colour")
+        exec {watch}< <(exec "$watcher" "$XVFB_DIR/Xvfb_screen0" "$frame_x" "$frame_y" "$colour")
         read -r -t 5 -u "$watch" ready || true
         [ "$ready" = ready ] && break
         exec {watch}<&-

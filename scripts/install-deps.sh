@@ -9,7 +9,8 @@ packages=(
   valgrind
   clang libclang-rt-14-dev
   fonts-liberation
-  xvfb xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db
 )
 

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Shows the real window under a private X server at scale 1 and at QT_SCALE_FACTOR=2,
-# holds dice 1 and 4 in both, takes a screenshot of each and has scale_check compare
-# them. Also checks what the desktop sees of the window: its icon and its class.
+# Shows the real window under a private X server (xvfb-run) at scale 1 and at
+# QT_SCALE_FACTOR=2, holds dice 1 and 4 in both, takes a screenshot of each and has
+# scale_check compare them. Also checks what the desktop sees of the window: its icon
+# and its class.
 # usage: hidpi_test.sh <quorbel> <scale_check> <output dir>
 set -euo pipefail
+# shellcheck source=scripts/xvfb.sh
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+on_xvfb "-screen 0 1280x1024x24" "$@"
 game=$1 scale_check=$2 out=$3
 mkdir -p "$out"
 import=/usr/bin/import  # ImageMagick's own, not a wrapper that may stand first on PATH
 [ -x "$import" ] || import=import
 launcher=$(dirname "$0")/../../data/io.github.quorbel.Quorbel.desktop
 
-xvfb_pid="" game_pid=""
+game_pid=""
 cleanup() {
     [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -23,18 +26,7 @@ fail() {
     exit 1
 }
 
-# A display number the server picks itself, so parallel runs never clash.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-for _ in $(seq 100); do
-    if read -r -t 0.1 -u "$fd" display; then break; fi
-done
-[ -n "$display" ] || fail "Xvfb did not start: $(cat "$out/xvfb.log")"
-export DISPLAY=":$display"
 unset WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR
-export QT_QPA_PLATFORM=xcb
 
 # Screenshots until two in a row agree: the window has finished drawing.
 settled_shot() {

@@ -4,7 +4,6 @@
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
-start_x
 start_game
 
 # Before the first roll each die toggles on presses in its square.

@@ -4,7 +4,6 @@
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
-start_x
 start_game
 
 shot "$TMP_DIR/start.png"

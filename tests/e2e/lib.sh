@@ -1,6 +1,7 @@
 # Shared helpers for the end-to-end scripts: a private X server, the game in it,
 # screenshots, pixel counts and polling. Sourced by each script, which is run as
 #   script.sh <path to quorbel> <output dir>
+# and runs itself again under xvfb-run (scripts/xvfb.sh).
 # Rectangles are ImageMagick geometries, WIDTHxHEIGHT+LEFT+TOP, in window pixels.
 # shellcheck shell=bash disable=SC2317  # conditions are run through wait_until
 
@@ -22,15 +23,18 @@ CONVERT=convert IMPORT=import COMPARE=compare
 [ ! -x /usr/bin/convert ] || CONVERT=/usr/bin/convert
 [ ! -x /usr/bin/import ] || IMPORT=/usr/bin/import
 [ ! -x /usr/bin/compare ] || COMPARE=/usr/bin/compare
-for tool in Xvfb xdotool xwininfo xprop timeout "$CONVERT" "$IMPORT" "$COMPARE"; do
+for tool in xvfb-run xauth xdotool xwininfo xprop timeout "$CONVERT" "$IMPORT" "$COMPARE"; do
     command -v "$tool" >/dev/null || {
         echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
         exit 1
     }
 done
 
+# shellcheck source=scripts/xvfb.sh
+source "$E2E_DIR/../../scripts/xvfb.sh"
+on_xvfb "-screen 0 800x600x24" "$@"
+
 TMP_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quorbel-e2e.XXXXXX")
-XVFB_PID=""
 GAME_PID=""
 WIN=""
 GAME_LOG="$OUT_DIR/$SCRIPT_NAME.game.log"
@@ -83,7 +87,6 @@ stop_pid() {
 cleanup() {
     local status=$?
     stop_pid "$GAME_PID"
-    stop_pid "$XVFB_PID"
     rm -rf "$TMP_DIR"
     exit "$status"
 }
@@ -91,31 +94,15 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Starts a private X server on the first free display and exports DISPLAY.
-start_x() {
-    local numfile="$TMP_DIR/display"
-    : >"$numfile"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numfile" >"$TMP_DIR/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    display_ready() { grep -q '^[0-9][0-9]*$' "$numfile"; }
-    wait_until 20 display_ready || {
-        sed 's/^/  /' "$TMP_DIR/xvfb.log" >&2
-        fail "Xvfb did not start"
-    }
-    DISPLAY=":$(head -n1 "$numfile")"
-    export DISPLAY
-    note "X server on $DISPLAY"
-}
-
 # Starts the game on our X server and waits until its window is mapped and painted.
 start_game() {
-    mkdir -m 700 "$TMP_DIR/runtime"
+    note "X server on $DISPLAY"
     # A sanitizer build run by hand gets the system libraries' leak suppressions that
     # the asan preset gives it.
     export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$E2E_DIR/../lsan.supp}"
     env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
         -u QT_AUTO_SCREEN_SCALE_FACTOR -u QT_STYLE_OVERRIDE \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$TMP_DIR/runtime" "$GAME_BIN" >"$GAME_LOG" 2>&1 &
+        "$GAME_BIN" >"$GAME_LOG" 2>&1 &
     GAME_PID=$!
     WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorbel!$' 2>/dev/null |
         head -n1) || true

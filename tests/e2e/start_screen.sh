@@ -4,7 +4,6 @@
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
-start_x
 start_game
 
 size=$(xwininfo -id "$WIN" | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w "x" h}')
