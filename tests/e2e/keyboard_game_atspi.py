@@ -1,10 +1,10 @@
 """A whole game played with keys alone and read through AT-SPI alone, as by a blind
 player: Tab and Shift+Tab move the focus, Space and Enter press. Each turn rolls, holds
 a die, rolls again and claims the first open category, until all sixteen are closed;
-then the rating message, Restart, and a fresh game. Run it with atspi.sh:
+then the rating message, Restart, and a fresh game. CTest runs it as
+e2e.keyboard_atspi; by hand:
 
-    ATSPI_TIMEOUT=600 tests/e2e/atspi.sh build/default/src/qt/quorbel out \\
-        tests/e2e/keyboard_game_atspi.py
+    tests/e2e/atspi.sh build/default/src/qt/quorbel out tests/e2e/keyboard_game_atspi.py
 """
 
 import re
@@ -38,6 +38,8 @@ TOTALS = [(TEXT_ROLES, rf"{which} total: \d+") for which in ("Upper", "Lower", "
 GRAND = len(CONTROLS) + 2  # the last of TOTALS
 
 win = atspi.window()
+if atspi.role(win) != "frame" or win.name != "Quorbel!":
+    fail(f"the window reads as {atspi.describe(win)}")
 
 
 def read():
