@@ -156,6 +156,11 @@ void MainWindow::mirror() {
 
 void MainWindow::present(Binding& binding, const Control& control) {
     QWidget* widget = binding.widget;
+    // A category stops taking focus before its caption changes: a label that takes focus
+    // lays its text out as a document, which costs more than all the rest of a claim.
+    auto* category = qobject_cast<CategoryLabel*>(widget);
+    const bool claimable = control.enabled && !isClosed(control);
+    if (category && !claimable) category->setClaimable(false);
     const bool fresh = !binding.shown;
     const auto changed = [&](auto field) {
         return fresh || (*binding.shown).*field != control.*field;
@@ -174,8 +179,7 @@ void MainWindow::present(Binding& binding, const Control& control) {
         setColor(widget, QPalette::Window, *control.backColor);
     if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
-    if (auto* category = qobject_cast<CategoryLabel*>(widget))
-        category->setClaimable(control.enabled && !isClosed(control));
+    if (category && claimable) category->setClaimable(true);
     if (control.id.name == ControlName::hold && changed(&Control::visible))
         static_cast<DieFace*>(widgetFor({ControlName::Rect, control.id.index}))
             ->setHeld(control.visible);

@@ -104,6 +104,7 @@ CategoryLabel::CategoryLabel(QWidget* parent) : ClickableLabel(parent) {}
 void CategoryLabel::setClaimable(bool claimable) {
     if (claimable == this->claimable()) return;
     setFocusPolicy(claimable ? Qt::TabFocus : Qt::NoFocus);
+    if (!QAccessible::isActive()) return;
     QAccessible::State changed;
     changed.disabled = true;
     changed.focusable = true;
@@ -147,6 +148,7 @@ DieFace::DieFace(QWidget* parent) : QWidget(parent) {
 void DieFace::setHeld(bool held) {
     if (held_ == held) return;
     held_ = held;
+    if (!QAccessible::isActive()) return;
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);

@@ -83,12 +83,60 @@ Form Form::design() {
 }
 
 Control& Form::find(ControlId id) {
-    Control* found = nullptr;
-    forEachControl([&](Control& control) {
-        if (control.id == id) found = &control;
-    });
-    if (!found) throw std::out_of_range("no such control");
-    return *found;
+    using enum ControlName;
+    switch (id.name) {
+        case numbers:
+            return this->numbers(id.index);
+        case Rect:
+            return this->Rect(id.index);
+        case hold:
+            return this->hold(id.index);
+        case pip:
+            return this->pip(id.index);
+        default:
+            break;
+    }
+    if (id.index != 0) throw std::out_of_range("no such control");
+    switch (id.name) {
+        case upscores:
+            return this->upscores;
+        case lwscores:
+            return this->lwscores;
+        case thpair:
+            return this->thpair;
+        case thrkind:
+            return this->thrkind;
+        case ttkind:
+            return this->ttkind;
+        case frkind:
+            return this->frkind;
+        case fvkind:
+            return this->fvkind;
+        case sstr:
+            return this->sstr;
+        case lstr:
+            return this->lstr;
+        case gstr:
+            return this->gstr;
+        case sxkind:
+            return this->sxkind;
+        case chance:
+            return this->chance;
+        case totu:
+            return this->totu;
+        case totl:
+            return this->totl;
+        case tott:
+            return this->tott;
+        case press:
+            return this->press;
+        case restart:
+            return this->restart;
+        case exitgame:
+            return this->exitgame;
+        default:
+            throw std::out_of_range("no such control");
+    }
 }
 
 }  // namespace quorbel
