@@ -58,6 +58,11 @@ if ! lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.lo
     fail "lintian: $(cat "$scratch/lintian.log")"
 fi
 sed 's/^/lintian: /' "$scratch/lintian.log"
+# Optimised builds carry the hardening flags (Debug builds go without).
+if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$build/CMakeCache.txt" &&
+    grep -q 'hardening-no-' "$scratch/lintian.log"; then
+    fail "the program lacks hardening: $(grep 'hardening-no-' "$scratch/lintian.log")"
+fi
 
 if ! diff -u <(sed 's|^|usr/|' "$expected" | LC_ALL=C sort) \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort); then
