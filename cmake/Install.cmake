@@ -1,9 +1,17 @@
 # What `cmake --install` puts in place: the game, its launcher, icons, AppStream
-# metainfo and man page, at the places a desktop looks for them.
+# metainfo, man page, copyright and changelog, at the places a desktop looks for them.
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/Icons.cmake)
 
-install(TARGETS quorbel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Who answers for the game: the package's maintainer and the changelog's signature. The
+# metainfo and .reuse/dep5 name the same (the package test compares them).
+set(QUORBEL_MAINTAINER "Quorbel Developers <quorbel@quorbel.org>")
+
+# Games go to games/, as Debian's policy asks; /usr/games and /usr/local/games are on
+# Debian's PATH, so the launcher's bare Exec=quorbel finds the game there.
+set(QUORBEL_INSTALL_BINDIR games CACHE STRING
+  "Where the game's program is installed, relative to the prefix")
+install(TARGETS quorbel RUNTIME DESTINATION ${QUORBEL_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/${QUORBEL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -28,3 +36,28 @@ add_custom_command(OUTPUT ${QUORBEL_MAN_PAGE}
   VERBATIM)
 add_custom_target(quorbel_man_page ALL DEPENDS ${QUORBEL_MAN_PAGE})
 install(FILES ${QUORBEL_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# Copyright (Debian's machine-readable form, from .reuse/dep5 and LICENSES/) and the
+# changelog (CHANGELOG.md in Debian's form, compressed), where Debian keeps them.
+set(QUORBEL_DOC_DIR ${PROJECT_BINARY_DIR}/doc)
+set(QUORBEL_COPYRIGHT ${QUORBEL_DOC_DIR}/copyright)
+set(QUORBEL_CHANGELOG ${QUORBEL_DOC_DIR}/changelog.gz)
+file(GLOB QUORBEL_LICENSE_TEXTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSES/*.txt)
+add_custom_command(OUTPUT ${QUORBEL_COPYRIGHT}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORBEL_DOC_DIR}
+  COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/debian-copyright.sh ${PROJECT_SOURCE_DIR}/.reuse/dep5
+    ${PROJECT_SOURCE_DIR}/LICENSES ${QUORBEL_COPYRIGHT}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian-copyright.sh ${PROJECT_SOURCE_DIR}/.reuse/dep5
+    ${QUORBEL_LICENSE_TEXTS}
+  COMMENT "Writing the copyright file"
+  VERBATIM)
+add_custom_command(OUTPUT ${QUORBEL_CHANGELOG}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORBEL_DOC_DIR}
+  COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/debian-changelog.sh ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+    ${PROJECT_NAME} ${QUORBEL_MAINTAINER} ${QUORBEL_DOC_DIR}/changelog
+  COMMAND ${GZIP} -9 -n -f ${QUORBEL_DOC_DIR}/changelog
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian-changelog.sh ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+  COMMENT "Writing the changelog"
+  VERBATIM)
+add_custom_target(quorbel_docs ALL DEPENDS ${QUORBEL_COPYRIGHT} ${QUORBEL_CHANGELOG})
+install(FILES ${QUORBEL_COPYRIGHT} ${QUORBEL_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})

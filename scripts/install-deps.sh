@@ -11,7 +11,8 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils
   dbus at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db
+  weston qt6-wayland
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db reuse lintian
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "qt/fonts.h"
+
 namespace quorbel::qt {
 
 QColor toQColor(Color color) {
@@ -12,15 +14,14 @@ QColor toQColor(Color color) {
 QFont toQFont(const Font& font) {
     QFont qfont;
     if (font.family == "Impact") {
-        // No free Impact: a heavy, narrow sans keeps the headings inside their labels.
-        qfont.setFamilies({QStringLiteral("Liberation Sans Narrow")});
-        qfont.setWeight(QFont::Bold);
+        // Impact where it is installed, else the free face the program carries.
+        qfont.setFamilies({QStringLiteral("Impact"), impactStandIn()});
     } else {
         // "Times New Roman" resolves to its metric twin, Liberation Serif.
         qfont.setFamilies({QString::fromUtf8(font.family.data(), font.family.size()),
                            QStringLiteral("Liberation Serif")});
-        qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     }
+    qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     return qfont;
 }

@@ -11,6 +11,7 @@
 #include "dice/geometry.h"
 #include "game/focus.h"
 #include "qt/accessible.h"
+#include "qt/frame.h"
 #include "qt/look.h"
 #include "qt/widgets.h"
 #include "ui/accessibility.h"
@@ -44,6 +45,7 @@ void setCaption(QWidget* widget, const std::string& caption) {
 void showMessageBox(QWidget* parent, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                     QString::fromStdString(text), QMessageBox::Ok, parent);
+    withoutMaximise(box);
     box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, as the rest of the window
     box.exec();
 }
@@ -64,6 +66,7 @@ MainWindow::MainWindow(RandomSource& random, Services services)
                         .exitProgram = [this] { services_.exitProgram(); },
                     }),
       holdPicture_(loadHoldPicture()) {
+    withoutMaximise(*this);
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAutoFillBackground(true);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack and checks its control data and contents,
-# then unpacks it into a scratch root and starts the game from there.
+# Builds the Debian package with CPack, has lintian check it and checks its control data
+# and contents, then unpacks it into a scratch root and starts the game from there.
 # usage: deb_test.sh <build dir> <expected file list> <scratch dir>
 set -euo pipefail
 build=$1 expected=$2 scratch=$3
@@ -51,6 +51,18 @@ done
 for pkg in qt6-qpa-plugins fonts-liberation; do
     depends_on "$pkg" || fail "Depends lacks $pkg"
 done
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is '$(field Recommends)', not qt6-wayland"
+
+# No error and no warning; the remaining tags (info) are printed for the log.
+if ! lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1; then
+    fail "lintian: $(cat "$scratch/lintian.log")"
+fi
+sed 's/^/lintian: /' "$scratch/lintian.log"
+# Optimised builds carry the hardening flags (Debug builds go without).
+if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$build/CMakeCache.txt" &&
+    grep -q 'hardening-no-' "$scratch/lintian.log"; then
+    fail "the program lacks hardening: $(grep 'hardening-no-' "$scratch/lintian.log")"
+fi
 
 if ! diff -u <(sed 's|^|usr/|' "$expected" | LC_ALL=C sort) \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort); then
@@ -59,7 +71,27 @@ fi
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-game="$root/usr/bin/quorbel"
+doc="$root/usr/share/doc/quorbel"
+metainfo="$root/usr/share/metainfo/io.github.quorbel.Quorbel.metainfo.xml"
+
+# One contact everywhere: the package, the metainfo, the copyright file.
+tag() { sed -n "s|.*<$1>\(.*\)</$1>.*|\1|p" "$metainfo"; }
+maintainer=$(field Maintainer)
+[ "$maintainer" = "$(tag developer_name) <$(tag update_contact)>" ] ||
+    fail "Maintainer '$maintainer' is not the metainfo's developer and contact"
+grep -qxF "Upstream-Contact: $maintainer" "$doc/copyright" ||
+    fail "the copyright file's Upstream-Contact is not '$maintainer'"
+
+# The changelog lists the metainfo's releases, the newest being the package's version.
+releases=$(gunzip -c "$doc/changelog.gz" | awk '
+    /^[a-z0-9]/ { sub(/^[^(]*\(/, ""); sub(/\).*/, ""); version = $0 }
+    /^ -- / { sub(/.*>  /, ""); command = "date -u -d \"" $0 "\" +%F"; command | getline date; close(command); print version, date }')
+from_metainfo=$(sed -n 's|.*<release version="\([^"]*\)" date="\([^"]*\)".*|\1 \2|p' "$metainfo")
+[ "$releases" = "$from_metainfo" ] ||
+    fail "the changelog's releases ($releases) are not the metainfo's ($from_metainfo)"
+[ "${releases%% *}" = "$(field Version)" ] || fail "the changelog's newest release is not the package's version"
+
+game="$root/usr/games/quorbel"
 kind=$(file -b "$game")
 [[ "$kind" == *", stripped"* ]] || fail "the packaged binary is not stripped: $kind"
 if ldd "$game" | grep -q 'not found'; then fail "unresolved libraries: $(ldd "$game" | grep 'not found')"; fi

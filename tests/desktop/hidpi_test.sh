@@ -74,6 +74,18 @@ for scale in 1 2; do
         want=$(sed -n 's/^StartupWMClass=//p' "$launcher")
         wm_class=$(xprop -id "$win" WM_CLASS)
         [[ "$wm_class" == *" = \"$want\", "* ]] || fail "WM_CLASS does not start with $want: $wm_class"
+        # The frame offers no maximise, as the window's size is fixed; minimise and close
+        # stay. _MOTIF_WM_HINTS is flags, functions, decorations, ...: the functions listed
+        # (no "all" bit) are minimise 0x08, maximise 0x10, close 0x20; the decorations,
+        # minimise 0x20 and maximise 0x40.
+        hints=$(xprop -id "$win" _MOTIF_WM_HINTS)
+        echo "frame: $hints"
+        read -r functions decorations < <(sed -n 's/.* = 0x[0-9a-f]*, \(0x[0-9a-f]*\), \(0x[0-9a-f]*\),.*/\1 \2/p' <<<"$hints")
+        [ -n "${decorations:-}" ] || fail "no Motif hints on the window: $hints"
+        ((functions & 0x01)) && fail "the hints list the functions the frame leaves out: $hints"
+        ((functions & 0x10 || decorations & 0x40)) && fail "the frame offers maximise: $hints"
+        ((functions & 0x08 && functions & 0x20 && decorations & 0x20)) ||
+            fail "the frame lacks minimise or close: $hints"
     fi
     kill "$game_pid"
     wait "$game_pid" 2>/dev/null || true

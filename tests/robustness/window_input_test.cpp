@@ -81,6 +81,7 @@ void WindowInput::closingTheWindowUnderTheRating() {
     const ControlId last = w.playToTheLastClaim();
     std::string behindTheBox = "no box";
     bool plainOk = false;
+    Qt::WindowFlags frame;
     bool closedUnderTheBox = false;
     bool boxStillOpen = false;
     bool closedByOk = false;
@@ -90,6 +91,7 @@ void WindowInput::closingTheWindowUnderTheRating() {
         behindTheBox = w.widgets.mismatch();
         plainOk = box.icon() == QMessageBox::NoIcon && box.buttons().size() == 1 &&
                   box.button(QMessageBox::Ok);
+        frame = box.windowFlags();
         QTimer::singleShot(0, &w.window, [&] {
             w.window.close();
             closedUnderTheBox = w.window.isHidden();
@@ -106,6 +108,9 @@ void WindowInput::closingTheWindowUnderTheRating() {
     const auto rating = ratingMessage(w.window.game().state.grandtotal).value_or("none");
     QCOMPARE(QString::fromStdString(watcher.lastText()), QString::fromStdString(rating));
     QVERIFY(plainOk);
+    // The box's frame offers close but no maximise, as the box cannot grow.
+    QVERIFY(!frame.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(frame.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY2(behindTheBox.empty(), behindTheBox.c_str());
     QVERIFY(closedUnderTheBox);
     QVERIFY(boxStillOpen);
