@@ -7,8 +7,7 @@ void Quorbel::click(ControlId id) {
     // Hidden and disabled controls take no clicks.
     const Control& control = form.find(id);
     if (!control.visible || !control.enabled) return;
-    for (const Category& category : kCategories)
-        if (&labelOf(form, category) == &control) return claim(category);
+    if (const Category* category = categoryLabelled(id)) return claim(*category);
     switch (id.name) {
         using enum ControlName;
         case press:
