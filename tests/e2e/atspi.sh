@@ -29,6 +29,13 @@ export PYTHONPATH="$E2E_DIR${PYTHONPATH:+:$PYTHONPATH}" PYTHONDONTWRITEBYTECODE=
 /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 \
     >"$OUT_DIR/$SCRIPT_NAME.bus.log" 2>&1 &
 BUS_PID=$!
+# The game's first accessibility calls wait for the bus; on a busy machine a game started
+# before it answers can stall past the window's deadline.
+bus_up() {
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+wait_until 20 bus_up || fail "the accessibility bus did not start within 20 s"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game
 export QUORBEL_WINDOW=$WIN

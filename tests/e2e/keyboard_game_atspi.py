@@ -215,7 +215,7 @@ def finish(objs):
     words = " ".join(atspi.text(obj) for obj in atspi.objects(box))
     if not re.search(rf"\b{total}\b", words):
         fail(f"the rating message does not name the grand total {total}: {words!r}")
-    print(f"rating: {words!r}")
+    print(f"rating ({atspi.role(box)}): {words!r}")
     key("Return")
     atspi.wait_until("the rating message to close",
                      lambda: not atspi.find_all(app, ("alert", "dialog")))
