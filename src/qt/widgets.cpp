@@ -28,6 +28,13 @@ bool marked(const QWidget* widget) {
     return keyboardMode && widget->hasFocus();
 }
 
+// Tells a listening screen reader which of the widget's states changed.
+void tellReaders(QWidget* widget, QAccessible::State changed) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 constexpr int kMarkWidth = 2;
 
 // A black frame two pixels wide inside the widget: it shows on yellow, green, red,
@@ -104,12 +111,10 @@ CategoryLabel::CategoryLabel(QWidget* parent) : ClickableLabel(parent) {}
 void CategoryLabel::setClaimable(bool claimable) {
     if (claimable == this->claimable()) return;
     setFocusPolicy(claimable ? Qt::TabFocus : Qt::NoFocus);
-    if (!QAccessible::isActive()) return;
     QAccessible::State changed;
     changed.disabled = true;
     changed.focusable = true;
-    QAccessibleStateChangeEvent event(this, changed);
-    QAccessible::updateAccessibility(&event);
+    tellReaders(this, changed);
 }
 
 void CategoryLabel::keyPressEvent(QKeyEvent* event) {
@@ -148,11 +153,9 @@ DieFace::DieFace(QWidget* parent) : QWidget(parent) {
 void DieFace::setHeld(bool held) {
     if (held_ == held) return;
     held_ = held;
-    if (!QAccessible::isActive()) return;
     QAccessible::State changed;
     changed.checked = true;
-    QAccessibleStateChangeEvent event(this, changed);
-    QAccessible::updateAccessibility(&event);
+    tellReaders(this, changed);
 }
 
 void DieFace::keyPressEvent(QKeyEvent* event) {
