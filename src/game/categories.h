@@ -51,12 +51,12 @@ enum CategoryIndex {
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 // clang-format off
 inline constexpr std::array<Category, kCategoryCount> kCategories = {{
-    {.face = 1, .rule = acesRule,   .claimedPrefix = "Aces:"},
-    {.face = 2, .rule = twosRule,   .claimedPrefix = "Twos:"},
-    {.face = 3, .rule = threesRule, .claimedPrefix = "Threes:"},
-    {.face = 4, .rule = foursRule,  .claimedPrefix = "Fours:"},
-    {.face = 5, .rule = fivesRule,  .claimedPrefix = "Fives:"},
-    {.face = 6, .rule = sixesRule,  .claimedPrefix = "Sixes:"},
+    {.face = 1, .rule = upperRule<1>, .claimedPrefix = "Aces:"},
+    {.face = 2, .rule = upperRule<2>, .claimedPrefix = "Twos:"},
+    {.face = 3, .rule = upperRule<3>, .claimedPrefix = "Threes:"},
+    {.face = 4, .rule = upperRule<4>, .claimedPrefix = "Fours:"},
+    {.face = 5, .rule = upperRule<5>, .claimedPrefix = "Fives:"},
+    {.face = 6, .rule = upperRule<6>, .claimedPrefix = "Sixes:"},
     {.label = &Form::thpair, .slot = &GameState::thpairscore, .rule = threePairsRule,
      .claimedPrefix = "3 pairs: ", .recount = Recount::BeforeGuard},
     {.label = &Form::thrkind, .slot = &GameState::thrkindscore, .rule = threeOfAKindRule,

@@ -45,25 +45,6 @@ Outcome upperRule(const GameState& state, int face) {
     return {true, score};
 }
 
-Outcome acesRule(const GameState& state) {
-    return upperRule(state, 1);
-}
-Outcome twosRule(const GameState& state) {
-    return upperRule(state, 2);
-}
-Outcome threesRule(const GameState& state) {
-    return upperRule(state, 3);
-}
-Outcome foursRule(const GameState& state) {
-    return upperRule(state, 4);
-}
-Outcome fivesRule(const GameState& state) {
-    return upperRule(state, 5);
-}
-Outcome sixesRule(const GameState& state) {
-    return upperRule(state, 6);
-}
-
 Outcome chanceRule(const GameState& state) {
     return {true, sumOfDice(state.dice)};
 }

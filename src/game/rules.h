@@ -19,12 +19,11 @@ FaceCounts countFaces(const Dice& dice);
 
 // Every rule reads the dice, and the face counts of the state once they are recounted.
 Outcome upperRule(const GameState& state, int face);
-Outcome acesRule(const GameState& state);
-Outcome twosRule(const GameState& state);
-Outcome threesRule(const GameState& state);
-Outcome foursRule(const GameState& state);
-Outcome fivesRule(const GameState& state);
-Outcome sixesRule(const GameState& state);
+// Aces..Sixes, one rule each for the category table.
+template <int Face>
+Outcome upperRule(const GameState& state) {
+    return upperRule(state, Face);
+}
 Outcome chanceRule(const GameState& state);
 Outcome threeOfAKindRule(const GameState& state);
 Outcome fourOfAKindRule(const GameState& state);

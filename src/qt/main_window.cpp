@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
+#include <array>
 
 #include "dice/geometry.h"
 #include "game/focus.h"
@@ -229,30 +231,21 @@ void MainWindow::moveFocus(ControlId to) {
     if (takesFocus(to)) widgetFor(to)->setFocus(Qt::OtherFocusReason);
 }
 
-// Arrow keys step through the dice grid and along the sheet; no other key reaching
-// the window changes anything.
+// Arrow keys step through the dice grid and along the sheet, past the neighbours that
+// take no focus (closed categories), up to the edge; no other key reaching the window
+// changes anything.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    Arrow arrow{};
-    switch (event->key()) {
-        case Qt::Key_Left:
-            arrow = Arrow::Left;
-            break;
-        case Qt::Key_Right:
-            arrow = Arrow::Right;
-            break;
-        case Qt::Key_Up:
-            arrow = Arrow::Up;
-            break;
-        case Qt::Key_Down:
-            arrow = Arrow::Down;
-            break;
-        default:
-            return QWidget::keyPressEvent(event);
-    }
-    // Past the neighbours that take no focus (closed categories), up to the edge.
-    for (ControlId at = idOf(focusWidget()), next; !((next = arrowNeighbour(at, arrow)) == at);) {
+    static constexpr std::array<std::pair<int, Arrow>, 4> kArrows = {{{Qt::Key_Left, Arrow::Left},
+                                                                      {Qt::Key_Right, Arrow::Right},
+                                                                      {Qt::Key_Up, Arrow::Up},
+                                                                      {Qt::Key_Down, Arrow::Down}}};
+    const auto found = std::find_if(kArrows.begin(), kArrows.end(),
+                                    [&](const auto& entry) { return entry.first == event->key(); });
+    if (found == kArrows.end()) return QWidget::keyPressEvent(event);
+    ControlId at = idOf(focusWidget());
+    for (ControlId next; !((next = arrowNeighbour(at, found->second)) == at);) {
         at = next;
-        if (takesFocus(at)) return moveFocus(at);
+        if (takesFocus(at)) return widgetFor(at)->setFocus(Qt::OtherFocusReason);
     }
 }
 
