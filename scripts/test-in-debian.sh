@@ -3,8 +3,8 @@
 # release, as a new user there would, and exits with its status. As root:
 #     bash scripts/test-in-debian.sh 13
 # The chroot is made with mmdebstrap from the Debian mirror this machine's apt already uses,
-# with the packages of scripts/install-deps.sh in it (which still runs inside and installs
-# any added since). It is kept in ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>
+# with git and the packages of scripts/install-deps.sh in it (which still runs inside and
+# installs any added since). It is kept in ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>
 # and made again when it is missing or more than a week old. Each run gets a fresh copy of
 # the source tree, without build output, in /root/quorbel, left there until the next run.
 set -euo pipefail
@@ -79,7 +79,7 @@ if [ ! -x "$root/bin/bash" ] || [ -z "$(find "$stamp" -mmin -$((7 * 24 * 60)) 2>
     sources=("deb $mirror $suite main" "deb $mirror $suite-updates main")
     [ -n "$security" ] && sources+=("deb $security $suite-security main")
     mmdebstrap --quiet --variant=apt \
-        --include="$(bash scripts/install-deps.sh --list | paste -sd,)" \
+        --include="$(bash scripts/install-deps.sh --list | paste -sd,),git" \
         --customize-hook='printf "#!/bin/sh\nexit 101\n" >"$1/usr/sbin/policy-rc.d"' \
         --customize-hook='chmod 755 "$1/usr/sbin/policy-rc.d"' \
         "$suite" "$root.new" "${sources[@]}"
@@ -105,7 +105,9 @@ else
     tar --exclude='./build*' -cf - . | tar -xf - -C "$root/root/quorbel"
 fi
 
+# In a git repository, as in a clone, so that what follows .gitignore (reuse lint) passes
+# over the build output.
 echo "Running bash scripts/test.sh in Debian $release ($suite)"
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
-    chroot "$root" /bin/bash -c 'cd /root/quorbel && bash scripts/test.sh' </dev/null
+    chroot "$root" /bin/bash -c 'cd /root/quorbel && git init -q && bash scripts/test.sh' </dev/null
