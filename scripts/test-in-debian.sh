@@ -59,7 +59,9 @@ unmount_all() {
 stop_leftovers() {
     local p
     for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ] && kill "${p#/proc/}" 2>/dev/null || true
+        if [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ]; then
+            kill "${p#/proc/}" 2>/dev/null || true
+        fi
     done
 }
 cleanup() {
