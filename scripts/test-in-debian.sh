@@ -4,9 +4,10 @@
 #     bash scripts/test-in-debian.sh 13
 # The chroot is made with mmdebstrap from the Debian mirror this machine's apt already uses,
 # with git and the packages of scripts/install-deps.sh in it (which still runs inside and
-# installs any added since). It is kept in ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>
-# and made again when it is missing or more than a week old. Each run gets a fresh copy of
-# the source tree, without build output, in /root/quorbel, left there until the next run.
+# installs any added since). It is kept in
+# ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>, and made again when it is
+# missing or more than a week old. Each run gets a fresh copy of the source tree, without
+# build output, in /root/quorbel, left there until the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 release="${1:?usage: $0 <Debian release number, e.g. 13>}"
@@ -32,7 +33,8 @@ fi
 
 # The mirrors apt uses for this machine's own release, and for its security updates.
 host_suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-targets=$(apt-get indextargets --no-release-info --format '$(RELEASE) $(SITE)' 'Identifier: Packages')
+targets=$(apt-get indextargets --no-release-info --format '$(RELEASE) $(SITE)' \
+    'Identifier: Packages')
 mirror=$(awk -v s="$host_suite" '$1 == s { print $2; exit }' <<<"$targets")
 security=$(awk -v s="$host_suite-security" '$1 == s { print $2; exit }' <<<"$targets")
 if [ -z "$mirror" ]; then
@@ -51,7 +53,8 @@ flock 9
 # Unmounts whatever is still mounted under the chroot, deepest first.
 unmount_all() {
     local m
-    for m in $(awk -v r="$root/" 'index($5, r) == 1 { print $5 }' /proc/self/mountinfo | sort -r); do
+    for m in $(awk -v r="$root/" 'index($5, r) == 1 { print $5 }' /proc/self/mountinfo |
+        sort -r); do
         umount "$m" 2>/dev/null || umount -l "$m"
     done
 }

@@ -79,8 +79,10 @@ request() { requests "$1" | tail -n1; }
     fail "app id is $(request set_app_id), not the launcher's"
 # Qt asks for the window's own size first; from Qt 6.8 on it asks again with its own
 # decorations added, as the protocol allows. Either way the size stays fixed.
-[ "$(requests set_min_size | head -n1)" = "395, 385" ] || fail "minimum size is $(requests set_min_size)"
-[ "$(requests set_max_size | head -n1)" = "395, 385" ] || fail "maximum size is $(requests set_max_size)"
+for kind in min max; do
+    [ "$(requests set_${kind}_size | head -n1)" = "395, 385" ] ||
+        fail "$kind size asked: $(requests set_${kind}_size | paste -sd';')"
+done
 [ "$(request set_min_size)" = "$(request set_max_size)" ] ||
     fail "size not fixed: minimum $(request set_min_size), maximum $(request set_max_size)"
 echo "wayland: $toplevel \"Quorbel!\", app id $(request set_app_id), size 395 x 385 fixed, up"

@@ -27,7 +27,8 @@ elif [ -x /usr/bin/convert ]; then
 else
     CONVERT=(convert) IMPORT=(import) COMPARE=(compare)
 fi
-for tool in xvfb-run xauth xdotool xwininfo xprop timeout "${CONVERT[0]}" "${IMPORT[0]}" "${COMPARE[0]}"; do
+for tool in xvfb-run xauth xdotool xwininfo xprop timeout \
+    "${CONVERT[0]}" "${IMPORT[0]}" "${COMPARE[0]}"; do
     command -v "$tool" >/dev/null || {
         echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
         exit 1
