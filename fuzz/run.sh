@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build/fuzz
 CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUORBEL_BUILD_TESTS=OFF -DQUORBEL_BUILD_BENCH=OFF -DQUORBEL_BUILD_FUZZ=ON >/dev/null
+    -DQUORBEL_BUILD_TESTS=OFF -DQUORBEL_BUILD_BENCH=OFF -DQUORBEL_BUILD_FUZZ=ON \
+    -DQUORBEL_WERROR=ON >/dev/null
 cmake --build "$dir" --target quorbel_fuzz
 # New inputs go to the first directory, so the committed seeds stay as they are.
 mkdir -p "$dir/corpus"

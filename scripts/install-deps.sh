@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Quorbel need on Debian 12.
+# Installs what building, playing and testing Quorbel need on Debian 12 or 13.
+# With --list, only prints the package names, one a line.
 set -euo pipefail
 
 packages=(
@@ -7,13 +8,17 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
   valgrind
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils
   dbus at-spi2-core python3-pyatspi
   weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db reuse lintian
 )
+if [ "${1:-}" = --list ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

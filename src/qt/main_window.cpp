@@ -68,12 +68,14 @@ MainWindow::MainWindow(RandomSource& random, Services services)
                         .exitProgram = [this] { services_.exitProgram(); },
                     }),
       holdPicture_(loadHoldPicture()) {
+    // Before anything that may make Qt create and keep the window's accessible interface
+    // (from Qt 6.8 on, setWindowTitle does): Qt's generic one would be kept instead of ours.
+    installAccessibility();
     withoutMaximise(*this);
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, kWindowColor);
-    installAccessibility();
     KeyboardMode::watch();
     game_.Form_Load();
     build();

@@ -43,9 +43,11 @@ depends_on() {
     done
     return 1
 }
-# Found by dpkg-shlibdeps from the binary, each with its minimum version ...
+# Found by dpkg-shlibdeps from the binary, each with its minimum version (under its
+# 64-bit time_t name where the release has one, libqt6core6t64) ...
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-    depends_on "$lib" versioned || fail "Depends lacks $lib (>= version)"
+    depends_on "$lib" versioned || depends_on "${lib}t64" versioned ||
+        fail "Depends lacks $lib (>= version)"
 done
 # ... and added by hand: what the game loads at run time rather than links.
 for pkg in qt6-qpa-plugins fonts-liberation; do

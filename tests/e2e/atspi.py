@@ -3,8 +3,10 @@ with xdotool. atspi.sh starts the game with its accessibility bridge on and runs
 script that imports this module; run by atspi.sh without a script, it prints the
 window's tree and how many objects of each role it holds.
 
-Objects are found by role and by a regular expression over their whole name. Every
-wait polls for a bounded time and fails with what it waited for."""
+Objects are found by role and by a regular expression over their whole name. Roles
+are compared as pyatspi.ROLE_... values: their names differ between versions of
+at-spi2-core ("push button", later "button"). Every wait polls for a bounded time and
+fails with what it waited for."""
 
 import os
 import re
@@ -71,7 +73,17 @@ def objects(root):
 
 
 def role(obj):
-    return obj.getRoleName()
+    return obj.getRole()
+
+
+def role_names(roles):
+    """'push button/toggle button' for a role or a tuple of them, as this
+    at-spi2-core names them."""
+    return "/".join(Atspi.role_get_name(r) for r in _tuple(roles))
+
+
+def _tuple(roles):
+    return roles if isinstance(roles, tuple) else (roles,)
 
 
 def states(obj):
@@ -96,7 +108,7 @@ def text(obj):
 
 
 def describe(obj):
-    line = f"[{role(obj)}] {obj.name!r}"
+    line = f"[{obj.getRoleName()}] {obj.name!r}"
     if obj.description:
         line += f" description={obj.description!r}"
     return line + f" states={sorted(states(obj))} actions={actions(obj)}"
@@ -114,19 +126,19 @@ def dump(root, out=sys.stdout):
 
 def role_counts(root):
     """'filler: 49, label: 19, ...', most frequent first."""
-    counts = Counter(role(obj) for obj in objects(root))
+    counts = Counter(obj.getRoleName() for obj in objects(root))
     return ", ".join(f"{name}: {n}" for name, n in counts.most_common())
 
 
 def _fits(obj_role, name, roles, pattern):
-    if roles is not None and obj_role not in ((roles,) if isinstance(roles, str) else roles):
+    if roles is not None and obj_role not in _tuple(roles):
         return False
     return re.fullmatch(pattern, name) is not None
 
 
 def is_a(obj, roles, pattern):
-    """Whether obj has one of the roles (a role name, a tuple of them, or None for
-    any) and a name that pattern matches whole."""
+    """Whether obj has one of the roles (a pyatspi.ROLE_..., a tuple of them, or None
+    for any) and a name that pattern matches whole."""
     return _fits(role(obj), obj.name or "", roles, pattern)
 
 
@@ -149,7 +161,7 @@ def find_each(root, wanted):
 
 def find(root, roles, pattern, timeout=5.0):
     """The one object that is_a(roles, pattern); waits for it to be there."""
-    kind = "/".join((roles,) if isinstance(roles, str) else roles) if roles else "object"
+    kind = role_names(roles) if roles is not None else "object"
     return wait_until(f"a {kind} named like {pattern!r}",
                       lambda: find_each(root, [(roles, pattern)])[0], timeout)
 

@@ -20,7 +20,7 @@ label_blue() {
 }
 
 # red_mask FILE RECT OUT: where the rectangle shows pips.
-red_mask() { "$CONVERT" "$1" -alpha off -crop "$2" +repage -fx "$(near 255 0 0 40)" "$3"; }
+red_mask() { "${CONVERT[@]}" "$1" -alpha off -crop "$2" +repage -fx "$(near 255 0 0 40)" "$3"; }
 
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 

@@ -9,14 +9,16 @@ e2e.keyboard_atspi; by hand:
 
 import re
 
+import pyatspi
+
 import atspi
 from atspi import fail, key
 
 CATEGORIES = ["Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "3 Pairs", "3 of a Kind",
               "2 3-of-a-Kinds", "4 of a Kind", "5 of a Kind", "Small Straight",
               "Large Straight", "Giant Straight", "Quorbel", "Chance"]
-BUTTON, DIE_ROLES = ("push button",), ("check box", "toggle button")
-TEXT_ROLES = ("label", "text", "static")
+BUTTON, DIE_ROLES = pyatspi.ROLE_PUSH_BUTTON, (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON)
+TEXT_ROLES = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_STATIC)
 
 
 def die_name(n, face=r"[1-6]"):
@@ -38,7 +40,7 @@ TOTALS = [(TEXT_ROLES, rf"{which} total: \d+") for which in ("Upper", "Lower", "
 GRAND = len(CONTROLS) + 2  # the last of TOTALS
 
 win = atspi.window()
-if atspi.role(win) != "frame" or win.name != "Quorbel!":
+if atspi.role(win) != pyatspi.ROLE_FRAME or win.name != "Quorbel!":
     fail(f"the window reads as {atspi.describe(win)}")
 
 
@@ -51,7 +53,7 @@ def read():
     if missing:
         # Often the name is there under another role: say which.
         other = atspi.find_each(win, [(None, pattern) for _, pattern in missing])
-        fail(f"{len(missing)} controls missing, first {missing[0][1]!r}, a {'/'.join(missing[0][0])}"
+        fail(f"{len(missing)} controls missing, first {missing[0][1]!r}, a {atspi.role_names(missing[0][0])}"
              + (f"; there is {atspi.describe(other[0])}" if other[0] else ""))
     return found
 
@@ -211,14 +213,14 @@ def finish(objs):
     Restart, and Enter there starts a fresh game."""
     total = int(objs[GRAND].name.rsplit(" ", 1)[1])
     app = win.getApplication()
-    box = atspi.find(app, ("alert", "dialog"), ".*", timeout=10)
+    box = atspi.find(app, (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG), ".*", timeout=10)
     words = " ".join(atspi.text(obj) for obj in atspi.objects(box))
     if not re.search(rf"\b{total}\b", words):
         fail(f"the rating message does not name the grand total {total}: {words!r}")
-    print(f"rating ({atspi.role(box)}): {words!r}")
+    print(f"rating ({box.getRoleName()}): {words!r}")
     key("Return")
     atspi.wait_until("the rating message to close",
-                     lambda: not atspi.find_all(app, ("alert", "dialog")))
+                     lambda: not atspi.find_all(app, (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG)))
     atspi.activate_window()
     focus(RESTART, "once the rating message is closed")
     order = walk_focus("at the end of the game")

@@ -18,12 +18,17 @@ mkdir -p "$OUT_DIR"
 SCRIPT_NAME=$(basename "$0" .sh)
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# The real ImageMagick, even where a wrapper shadows it on PATH.
-CONVERT=convert IMPORT=import COMPARE=compare
-[ ! -x /usr/bin/convert ] || CONVERT=/usr/bin/convert
-[ ! -x /usr/bin/import ] || IMPORT=/usr/bin/import
-[ ! -x /usr/bin/compare ] || COMPARE=/usr/bin/compare
-for tool in xvfb-run xauth xdotool xwininfo xprop timeout "$CONVERT" "$IMPORT" "$COMPARE"; do
+# The real ImageMagick, even where a wrapper shadows it on PATH: through magick where it
+# exists (ImageMagick 7, whose convert writes a line "list" before what -fx prints).
+if [ -x /usr/bin/magick ]; then
+    CONVERT=(/usr/bin/magick) IMPORT=(/usr/bin/magick import) COMPARE=(/usr/bin/magick compare)
+elif [ -x /usr/bin/convert ]; then
+    CONVERT=(/usr/bin/convert) IMPORT=(/usr/bin/import) COMPARE=(/usr/bin/compare)
+else
+    CONVERT=(convert) IMPORT=(import) COMPARE=(compare)
+fi
+for tool in xvfb-run xauth xdotool xwininfo xprop timeout \
+    "${CONVERT[0]}" "${IMPORT[0]}" "${COMPARE[0]}"; do
     command -v "$tool" >/dev/null || {
         echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
         exit 1
@@ -115,7 +120,7 @@ start_game() {
 
 # grab IMPORT-ARGUMENTS...: a screenshot. Bounded in time: import waits for a mouse
 # click to pick a window when the one it was given has gone.
-grab() { timeout 20 "$IMPORT" -silent "$@" 2>/dev/null; }
+grab() { timeout 20 "${IMPORT[@]}" -silent "$@" 2>/dev/null; }
 
 # shot FILE: a screenshot of the game window.
 shot() {
@@ -124,26 +129,30 @@ shot() {
 }
 
 # crop FILE RECT OUT: cuts a rectangle out of a screenshot.
-crop() { "$CONVERT" "$1" -crop "$2" +repage "$3"; }
+crop() { "${CONVERT[@]}" "$1" -crop "$2" +repage "$3"; }
 
 # same FILE1 FILE2: whether two pictures are equal pixel for pixel.
-same() { [ "$("$COMPARE" -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+same() { [ "$("${COMPARE[@]}" -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 
 # pixel FILE X Y: prints "R,G,B" in 0..255.
 pixel() {
     local x=$2 y=$3
-    "$CONVERT" "$1" -alpha off -format \
+    "${CONVERT[@]}" "$1" -alpha off -format \
         "%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)]" info:
 }
 
 # near R G B TOLERANCE: an -fx test that a pixel's channels are each within
-# TOLERANCE of R,G,B (all 0..255).
-near() { echo "abs(255*r-$1)<=$4 && abs(255*g-$2)<=$4 && abs(255*b-$3)<=$4"; }
+# TOLERANCE of R,G,B (all 0..255). Half a level more: ImageMagick 7's 255*r can miss
+# the whole number by a hair (-1.4e-17 for 0), which a tolerance of 0 would not allow.
+near() {
+    local t="$4+0.5"
+    echo "abs(255*r-$1)<=$t && abs(255*g-$2)<=$t && abs(255*b-$3)<=$t"
+}
 
 # count FILE RECT R G B [TOLERANCE]: how many pixels of the rectangle are near R,G,B
 # (within 40 unless told).
 count() {
-    "$CONVERT" "$1" -alpha off -crop "$2" +repage -fx "$(near "$3" "$4" "$5" "${6:-40}")" \
+    "${CONVERT[@]}" "$1" -alpha off -crop "$2" +repage -fx "$(near "$3" "$4" "$5" "${6:-40}")" \
         -format '%[fx:round(mean*w*h)]' info:
 }
 
@@ -151,7 +160,7 @@ count() {
 # for the same part (a rectangle relative to the square) of each; prints six
 # numbers, die 1 first.
 dice_count() {
-    "$CONVERT" "$1" -alpha off -crop 124x188+264+8 +repage -fx "$(near "$2" "$3" "$4" "$5")" \
+    "${CONVERT[@]}" "$1" -alpha off -crop 124x188+264+8 +repage -fx "$(near "$2" "$3" "$4" "$5")" \
         -crop 64x64 +repage -crop "${6:-60x60+0+0}" +repage -format '%[fx:round(mean*w*h)] ' info:
 }
 
@@ -267,7 +276,7 @@ check_sheet() {
     while read -r name x y w h r g b; do
         # Pixels of the background colour: in the label, its second row, its last
         # row but one, and its last two columns but one.
-        read -r all top bottom right <<<"$("$CONVERT" "$f" -alpha off -crop "${w}x${h}+${x}+${y}" \
+        read -r all top bottom right <<<"$("${CONVERT[@]}" "$f" -alpha off -crop "${w}x${h}+${x}+${y}" \
             +repage -fx "$(near "$r" "$g" "$b" 0)" \
             \( -clone 0 -crop "$((w - 2))x1+1+1" \) \( -clone 0 -crop "$((w - 2))x1+1+$((h - 2))" \) \
             \( -clone 0 -crop "2x$((h - 2))+$((w - 3))+1" \) +repage \
