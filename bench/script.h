@@ -14,7 +14,8 @@ inline constexpr ControlId kRoll{ControlName::press, 0};
 
 // Any object with roll(), press(die) and claim(id) plays; returns the turns played.
 // Each turn: roll, hold dice 1 and 4, roll, swap the hold of die 4 for die 2, roll,
-// then claim. Six of a kind stays open while it scores, so it may take extra turns.
+// then claim. Six of a kind stays open while it scores, so it may take extra turns; after
+// a hundred the game is left unfinished.
 template <class Player>
 int playScriptedGame(Player& player, Quorbel& game) {
     int turns = 0;
@@ -29,7 +30,7 @@ int playScriptedGame(Player& player, Quorbel& game) {
             player.roll();
             player.claim(id);
             ++turns;
-        } while (!game.isOver() && game.form.find(id).foreColor != kBlue);
+        } while (!game.isOver() && !isClosed(game.form.find(id)) && turns < 100);
     }
     return turns;
 }

@@ -149,7 +149,7 @@ TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
         SCOPED_TRACE(c.caption);
         EXPECT_EQ(slotOf(s, c.category), c.score);
         EXPECT_EQ(label.caption, c.caption);
-        EXPECT_EQ(label.foreColor == kBlue, !staysOpen);
+        EXPECT_EQ(isClosed(label), !staysOpen);
         EXPECT_EQ(s.claimed, staysOpen ? 0 : 1);
         EXPECT_EQ(s.grandtotal, c.score);
         EXPECT_EQ(s.rolls, 0);

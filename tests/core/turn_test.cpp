@@ -19,7 +19,7 @@ TEST(Claims, AClosedLabelIgnoresClicks) {
             Harness h;
             h.enter(kNothing, id);
             h.rollTo(second);
-            ASSERT_EQ(h.game.form.find(id).foreColor, kBlue);
+            ASSERT_TRUE(isClosed(h.game.form.find(id)));
             const auto form = snapshot(h.game.form);
             GameState state = h.game.state;
             h.game.click(id);
@@ -38,15 +38,14 @@ TEST(Claims, EveryClosingCountsOnceAndTurnsItsLabelBlue) {
         const ControlId id = categoryLabels()[static_cast<std::size_t>(i)];
         const auto blue = [&] {
             int n = 0;
-            for (ControlId other : categoryLabels())
-                n += h.game.form.find(other).foreColor == kBlue;
+            for (ControlId other : categoryLabels()) n += isClosed(h.game.form.find(other));
             return n;
         };
         EXPECT_EQ(blue(), i);
         EXPECT_TRUE(h.messages.empty());
         h.enter(i % 2 ? kNothing : Faces{6, 5, 4, 3, 2, 1}, id);
         EXPECT_EQ(h.game.state.claimed, i + 1);
-        EXPECT_EQ(h.game.form.find(id).foreColor, kBlue);
+        EXPECT_TRUE(isClosed(h.game.form.find(id)));
         EXPECT_EQ(blue(), i + 1);
     }
 }
@@ -61,13 +60,13 @@ TEST(Claims, SixOfAKindScoresAgainAndAgainUntilClosed) {
     for (const auto& [face, caption] : scores) {
         h.enter({face, face, face, face, face, face}, {sxkind, 0});
         EXPECT_EQ(h.game.form.sxkind.caption, caption);
-        EXPECT_NE(h.game.form.sxkind.foreColor, kBlue);
+        EXPECT_FALSE(isClosed(h.game.form.sxkind));
         EXPECT_EQ(h.game.state.claimed, 1);
         EXPECT_FALSE(h.game.form.sxkind.enabled);  // the turn has ended
     }
     EXPECT_EQ(h.game.state.sxkindscore, 400);
     h.enter({5, 5, 5, 5, 5, 4}, {sxkind, 0});
-    EXPECT_EQ(h.game.form.sxkind.foreColor, kBlue);
+    EXPECT_TRUE(isClosed(h.game.form.sxkind));
     EXPECT_EQ(h.game.state.claimed, 2);
     EXPECT_EQ(h.game.state.sxkindscore, 400);
     EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  400");
@@ -82,7 +81,7 @@ TEST(Claims, SixBlankDiceCloseSixOfAKind) {
     Harness h;
     h.enter({0, 0, 0, 0, 0, 0}, {sxkind, 0});
     EXPECT_EQ(h.random.taken, 0);
-    EXPECT_EQ(h.game.form.sxkind.foreColor, kBlue);
+    EXPECT_TRUE(isClosed(h.game.form.sxkind));
     EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel: 0");
     EXPECT_EQ(h.game.state.sxkindscore, 0);
     EXPECT_EQ(h.game.state.claimed, 1);

@@ -10,21 +10,15 @@
 
 namespace quorbel::robustness {
 
-inline bool isClosed(qt::MainWindow& window, ControlId id) {
-    return window.game().form.find(id).foreColor == kBlue;
-}
-
 // One turn: Roll, then a click on the first open category; after each click, then().
 template <class Then>
 void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets, Then&& then) {
     QTest::mouseClick(widgets[{ControlName::press, 0}], Qt::LeftButton);
     then();
-    for (ControlId id : test::categoryLabels()) {
-        if (isClosed(window, id)) continue;
-        QTest::mouseClick(widgets[id], Qt::LeftButton);
-        then();
-        return;
-    }
+    const std::vector<ControlId> open = test::openCategories(window.game().form);
+    if (open.empty()) return;
+    QTest::mouseClick(widgets[open.front()], Qt::LeftButton);
+    then();
 }
 
 inline void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets) {

@@ -78,11 +78,11 @@ class StormRunner {
             const bool sixOfAKind =
                 window_.game().state.rolls > 0 &&
                 std::all_of(dice.begin() + 2, dice.end(), [&](int d) { return d == dice[1]; });
-            if (sixOfAKind && !isClosed(window_, {sxkind, 0}) && likely(0.8))
+            if (sixOfAKind && !isClosed(window_.game().form.sxkind) && likely(0.8))
                 return QTest::mouseClick(control({sxkind, 0}), Qt::LeftButton);
             std::vector<ControlId> choice;
             for (ControlId id : categoryLabels())
-                if (!likely(0.6) || !isClosed(window_, id)) choice.push_back(id);
+                if (!likely(0.6) || !isClosed(window_.game().form.find(id))) choice.push_back(id);
             if (choice.empty()) choice.assign(categoryLabels().begin(), categoryLabels().end());
             QTest::mouseClick(
                 control(choice[static_cast<std::size_t>(pick(static_cast<int>(choice.size())))]),

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 
+#include "game/categories.h"
 #include "random_sources.h"
 #include "records.h"
 
@@ -12,93 +14,49 @@ namespace quorbel::robustness {
 
 namespace {
 
-constexpr int kCategories = 16;
 constexpr int kMaxRolls = 5;
 
-// How one category's label may read. A score always reads prefix + " " + number.
+// The scores some dice can earn in each category, in the table's order: first, last, step.
+// Blank dice (held before the first roll of a game) count as 0, so sums start low.
+struct Scores {
+    int first, last, step;
+};
+// clang-format off
+constexpr std::array<Scores, kCategoryCount> kPossible = {{
+    {0, 6, 1}, {0, 12, 2}, {0, 18, 3}, {0, 24, 4}, {0, 30, 5}, {0, 36, 6},
+    {25, 25, 1}, {2, 24, 1}, {10, 10, 1}, {4, 36, 1}, {10, 60, 10},
+    {20, 20, 1}, {30, 30, 1}, {50, 50, 1}, {100, std::numeric_limits<int>::max(), 150}, {0, 36, 1}}};
+// clang-format on
+
+// One category as its label may read. A score always reads prefix + " " + number.
 struct Sheet {
-    std::string_view name;
-    const Control& (*label)(const Form&);
-    int (*slot)(const GameState&);
-    std::string_view initial;  // at start, and after closing with no points
+    const Category* row = nullptr;
+    std::string name;     // as a message names the label: "numbers(3)"
+    std::string initial;  // at start, and after closing with no points
     std::string_view prefix;
-    bool (*possible)(int score);  // scores some dice can earn here
-    bool closesWithInitial;       // closing with no points leaves the initial caption
-    bool scoresWhileOpen;         // six of a kind scores again and again until closed
+    Scores possible{};
+    bool closesWithInitial = true;  // Chance takes any dice, so it never closes with no points
+
+    const Control& label(const Form& form) const { return labelOf(form, *row); }
+    int slot(const GameState& state) const { return slotOf(state, *row); }
 };
 
-template <int Face>
-constexpr Sheet upper(std::string_view name, std::string_view initial, std::string_view prefix) {
-    return {name,
-            [](const Form& f) -> const Control& { return f.numbers(Face); },
-            [](const GameState& s) { return s.facescore[Face]; },
-            initial,
-            prefix,
-            [](int n) { return n >= 0 && n <= 6 * Face && n % Face == 0; },
-            true,
-            false};
-}
-
-#define QUORBEL_SHEET(label_, slot_, initial_, prefix_, possible_, closes_)                       \
-    Sheet {                                                                                       \
-#label_,                                                                                  \
-            [](const Form& f)                                                                     \
-                 -> const Control& { return f.label_; }, [](const GameState&                      \
-                                                                s) { return s.slot_; }, initial_, \
-                                                                                     prefix_,     \
-                                                                                     possible_,   \
-                                                                                     closes_,     \
-                                                                                     false        \
-    }
-
-// Blank dice (held before the first roll of a game) count as 0, so sums start low.
-const std::array<Sheet, kCategories> kSheets = [] {
-    std::array<Sheet, kCategories> sheets = {
-        upper<1>("numbers(1)", "Aces: 0", "Aces:"),
-        upper<2>("numbers(2)", "Twos: 0", "Twos:"),
-        upper<3>("numbers(3)", "Threes: 0", "Threes:"),
-        upper<4>("numbers(4)", "Fours: 0", "Fours:"),
-        upper<5>("numbers(5)", "Fives: 0", "Fives:"),
-        upper<6>("numbers(6)", "Sixes: 0", "Sixes:"),
-        QUORBEL_SHEET(
-            thpair, thpairscore, "3 Pairs: 0", "3 pairs: ", [](int n) { return n == 25; }, true),
-        QUORBEL_SHEET(
-            thrkind, thrkindscore, "3 of a Kind: 0",
-            "3 of a kind: ", [](int n) { return n >= 2 && n <= 24; }, true),
-        QUORBEL_SHEET(
-            ttkind, ttkindscore, "2 3-of-a-Kinds: 0",
-            "2 3-of-a-Kinds: ", [](int n) { return n == 10; }, true),
-        QUORBEL_SHEET(
-            frkind, frkindscore, "4 of a Kind: 0",
-            "4 of a kind: ", [](int n) { return n >= 4 && n <= 36; }, true),
-        QUORBEL_SHEET(
-            fvkind, fvkindscore, "5 of a Kind: 0",
-            "5 of a kind: ", [](int n) { return n >= 10 && n <= 60 && n % 10 == 0; }, true),
-        QUORBEL_SHEET(
-            sstr, sstrscore, "Small Straight: 0", "Small Straight:", [](int n) { return n == 20; },
-            true),
-        QUORBEL_SHEET(
-            lstr, lstrscore, "Large Straight: 0", "Large Straight:", [](int n) { return n == 30; },
-            true),
-        QUORBEL_SHEET(
-            gstr, gstrscore, "Giant Straight: 0", "Giant Straight:", [](int n) { return n == 50; },
-            true),
-        QUORBEL_SHEET(
-            sxkind, sxkindscore, "Quorbel: 0",
-            "Quorbel: ", [](int n) { return n >= 100 && (n - 100) % 150 == 0; }, true),
-        // Chance takes any dice, so it never closes with its initial caption.
-        QUORBEL_SHEET(
-            chance, chancescore, "Chance: 0", "Chance: ", [](int n) { return n >= 0 && n <= 36; },
-            false),
-    };
-    sheets[14].scoresWhileOpen = true;
-    return sheets;
-}();
-
-#undef QUORBEL_SHEET
-
-bool closed(const Control& label) {
-    return label.foreColor == kBlue;
+const std::array<Sheet, kCategoryCount>& sheets() {
+    static const std::array<Sheet, kCategoryCount> all = [] {
+        std::array<Sheet, kCategoryCount> rows;
+        for (std::size_t c = 0; c < rows.size(); ++c) {
+            const Category& row = kCategories[c];
+            const std::string_view fixed = row.fixedCaption;
+            rows[c] = {&row,
+                       test::nameOf(categoryLabelIds()[c]),
+                       labelOf(freshGame().form, row).caption,
+                       fixed.empty() ? row.claimedPrefix : fixed.substr(0, fixed.rfind(' ')),
+                       kPossible[c],
+                       c != Chance};
+        }
+        return rows;
+    }();
+    return all;
 }
 
 // The score a caption shows as prefix + " " + number, if it has that form at all.
@@ -112,7 +70,8 @@ std::optional<int> scoreShown(const Sheet& sheet, std::string_view caption) {
     const auto [end, error] =
         std::from_chars(caption.data(), caption.data() + caption.size(), value);
     if (error != std::errc() || end != caption.data() + caption.size()) return std::nullopt;
-    if (!sheet.possible(value)) return std::nullopt;
+    const Scores& p = sheet.possible;
+    if (value < p.first || value > p.last || (value - p.first) % p.step != 0) return std::nullopt;
     return value;
 }
 
@@ -121,15 +80,15 @@ std::string quoted(std::string_view text) {
 }
 
 std::string checkCategory(const Sheet& sheet, const Control& label, int slot) {
-    const bool isClosed = closed(label);
+    const bool closed = isClosed(label);
     const auto where = [&] {
-        return std::string(sheet.name) + " reads " + quoted(label.caption) + " with slot " +
-               std::to_string(slot) + (isClosed ? " (closed)" : " (open)");
+        return sheet.name + " reads " + quoted(label.caption) + " with slot " +
+               std::to_string(slot) + (closed ? " (closed)" : " (open)");
     };
-    if (label.caption == sheet.initial && (!isClosed || sheet.closesWithInitial))
+    if (label.caption == sheet.initial && (!closed || sheet.closesWithInitial))
         return slot == 0 ? std::string() : "caption: " + where();
     const std::optional<int> scored = scoreShown(sheet, label.caption);
-    if (scored && (isClosed || sheet.scoresWhileOpen))
+    if (scored && (closed || sheet.row->scoresWithoutClosing))
         return *scored == slot ? std::string() : "caption: " + where();
     return "caption: not a text the game can give: " + where();
 }
@@ -221,13 +180,13 @@ std::string firstViolation(const GameState& s, const Form& form) {
     if (auto broken = structureViolation(form); !broken.empty()) return broken;
 
     int blue = 0;
-    for (const Sheet& sheet : kSheets) blue += closed(sheet.label(form)) ? 1 : 0;
+    for (const Sheet& sheet : sheets()) blue += isClosed(sheet.label(form)) ? 1 : 0;
     if (s.claimed != blue)
         return "claimed: " + std::to_string(s.claimed) + " but " + std::to_string(blue) +
                " category labels are blue";
-    if (s.claimed < 0 || s.claimed > kCategories)
+    if (s.claimed < 0 || s.claimed > kCategoryCount)
         return "claimed: " + std::to_string(s.claimed) + " is out of 0..16";
-    const bool over = s.claimed == kCategories;
+    const bool over = s.claimed == kCategoryCount;
 
     if (s.rolls < 0 || s.rolls > kMaxRolls)
         return "rolls: " + std::to_string(s.rolls) + " is out of 0..5";
@@ -240,10 +199,10 @@ std::string firstViolation(const GameState& s, const Form& form) {
                (form.exitgame.visible ? "shown" : "hidden") + " with " + std::to_string(s.claimed) +
                " categories closed";
 
-    for (const Sheet& sheet : kSheets) {
+    for (const Sheet& sheet : sheets()) {
         const Control& label = sheet.label(form);
         if (label.enabled != (s.rolls > 0))
-            return "labels-enabled: " + std::string(sheet.name) + " is " +
+            return "labels-enabled: " + sheet.name + " is " +
                    (label.enabled ? "enabled" : "disabled") + " after " + std::to_string(s.rolls) +
                    " rolls of the turn";
         if (auto wrong = checkCategory(sheet, label, sheet.slot(s)); !wrong.empty()) return wrong;
@@ -285,12 +244,12 @@ void InvariantChecker::reset(const Quorbel& game) {
 void InvariantChecker::remember(const Quorbel& game) {
     before_.state = game.state;
     for (int die = 1; die <= 6; ++die) before_.held[die] = game.form.hold(die).visible;
-    for (std::size_t c = 0; c < kSheets.size(); ++c) {
-        const Control& label = kSheets[c].label(game.form);
-        before_.closed[c] = closed(label);
+    for (std::size_t c = 0; c < sheets().size(); ++c) {
+        const Control& label = sheets()[c].label(game.form);
+        before_.closed[c] = isClosed(label);
         before_.captions[c] = label.caption;  // in place: a long walk reuses the storage
     }
-    if (game.state.claimed != kCategories)
+    if (game.state.claimed != kCategoryCount)
         before_.finished.reset();
     else if (!before_.finished)
         before_.finished = Snapshot::of(game);
@@ -325,17 +284,17 @@ std::string InvariantChecker::compare(const GameState& a, const Form& form) {
             if (form.hold(die).visible)
                 return "holds: die " + std::to_string(die) + " still held after the turn ended";
 
-    for (std::size_t c = 0; c < kSheets.size(); ++c) {
-        const Sheet& sheet = kSheets[c];
+    for (std::size_t c = 0; c < sheets().size(); ++c) {
+        const Sheet& sheet = sheets()[c];
         const Control& is = sheet.label(form);
         if (before_.closed[c] &&
-            (!closed(is) || is.caption != before_.captions[c] || sheet.slot(a) != sheet.slot(b)))
-            return "caption: closed " + std::string(sheet.name) + " changed from " +
+            (!isClosed(is) || is.caption != before_.captions[c] || sheet.slot(a) != sheet.slot(b)))
+            return "caption: closed " + sheet.name + " changed from " +
                    quoted(before_.captions[c]) + " to " + quoted(is.caption);
     }
 
     if (a.sxkindscore > b.sxkindscore) ++sixOfAKindScores_;
-    if (a.claimed == kCategories) ++gamesCompleted_;
+    if (a.claimed == kCategoryCount) ++gamesCompleted_;
     return {};
 }
 

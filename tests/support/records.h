@@ -15,6 +15,14 @@ inline const std::array<ControlId, kCategoryCount>& categoryLabels() {
     return categoryLabelIds();
 }
 
+// The categories not yet closed, in the table's order.
+inline std::vector<ControlId> openCategories(const Form& form) {
+    std::vector<ControlId> open;
+    for (std::size_t c = 0; c < kCategories.size(); ++c)
+        if (!isClosed(labelOf(form, kCategories[c]))) open.push_back(categoryLabels()[c]);
+    return open;
+}
+
 // A control as a message names it, with its index if it is in an array: "numbers(3)".
 inline std::string nameOf(ControlId id) {
     std::string name(quorbel::nameOf(id.name));

@@ -225,11 +225,8 @@ Event EventGenerator::next(const Quorbel& game) {
         click({ControlName::press, 0});
     } else if (kind < 0.52) {
         // Half the time an open category, so that games get to their end.
-        std::vector<ControlId> open;
-        if (chance(0.5))
-            for (ControlId id : test::categoryLabels())
-                if (labelOf(game.form, *categoryLabelled(id)).foreColor != kBlue)
-                    open.push_back(id);
+        const std::vector<ControlId> open =
+            chance(0.5) ? test::openCategories(game.form) : std::vector<ControlId>{};
         if (open.empty())
             click(test::categoryLabels()[static_cast<std::size_t>(pick(16))]);
         else

@@ -7,32 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "dice/geometry.h"
-#include "game/quorbel.h"
-#include "random_sources.h"
+#include "support.h"
 
-namespace quorbel {
+namespace quorbel::test {
 namespace {
 
 using enum ControlName;
 
-struct Game {
-    test::ScriptedRandom dice;
-    Quorbel q{dice, Services{}};
-    Game() { q.Form_Load(); }
-    std::string name(ControlId id) {
-        return accessibleName(q.form.find(id), q.form, q.spokenFacts());
-    }
-    void roll(std::initializer_list<int> faces) {
-        dice.queueFaces(faces);
-        q.press_Click();
-    }
-    void press(int die) { q.Form_MouseDown(1, 0, dieCentre(die).x, dieCentre(die).y); }
-};
-
 struct Case {
     const char* what;
-    std::function<void(Game&)> play;
+    std::function<void(Harness&)> play;
     std::vector<std::pair<ControlId, std::string>> names;
 };
 
@@ -43,16 +27,17 @@ void PrintTo(const Case& c, std::ostream* os) {
 class Names : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Names, SayWhatThePlayerSees) {
-    Game game;
-    GetParam().play(game);
+    Harness h;
+    GetParam().play(h);
     for (const auto& [id, expected] : GetParam().names)
-        EXPECT_EQ(game.name(id), expected) << GetParam().what;
+        EXPECT_EQ(accessibleName(h.game.form.find(id), h.game.form, h.game.spokenFacts()), expected)
+            << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AsTheGameGoesOn, Names,
     ::testing::Values(Case{"a fresh game",
-                           [](Game&) {},
+                           [](Harness&) {},
                            {{{numbers, 1}, "Aces: 0, open"},
                             {{chance}, "Chance: 0, open"},
                             {{Rect, 1}, "Die 1, blank"},
@@ -66,37 +51,37 @@ INSTANTIATE_TEST_SUITE_P(
                             {{pip, 25}, "Die 4, centre pip"},
                             {{pip, 42}, "Die 6, lower right pip"}}},
                       Case{"after one roll",
-                           [](Game& g) {
-                               g.roll({1, 2, 3, 4, 5, 6});
+                           [](Harness& h) {
+                               h.rollTo({1, 2, 3, 4, 5, 6});
                            },
                            {{{Rect, 1}, "Die 1 shows 1"},
                             {{Rect, 4}, "Die 4 shows 4"},
                             {{Rect, 6}, "Die 6 shows 6"},
                             {{press}, "Roll, 1 of 5 rolls used"}}},
                       Case{"held dice keep their faces and say so",
-                           [](Game& g) {
-                               g.roll({6, 2, 3, 6, 5, 1});
-                               g.press(1);
-                               g.press(4);
-                               g.roll({4, 4, 2, 2});
+                           [](Harness& h) {
+                               h.rollTo({6, 2, 3, 6, 5, 1});
+                               h.press(1);
+                               h.press(4);
+                               h.rollTo({6, 4, 4, 6, 2, 2});
                            },
                            {{{Rect, 1}, "Die 1 shows 6, held"},
                             {{Rect, 2}, "Die 2 shows 4"},
                             {{Rect, 4}, "Die 4 shows 6, held"},
                             {{press}, "Roll, 2 of 5 rolls used"}}},
                       Case{"a die held before any roll",
-                           [](Game& g) { g.press(2); },
+                           [](Harness& h) { h.press(2); },
                            {{{Rect, 2}, "Die 2, blank, held"}, {{Rect, 1}, "Die 1, blank"}}},
                       Case{"all five rolls used",
-                           [](Game& g) {
-                               for (int r = 0; r < 5; ++r) g.roll({1, 1, 2, 2, 3, 3});
+                           [](Harness& h) {
+                               for (int r = 0; r < 5; ++r) h.rollTo({1, 1, 2, 2, 3, 3});
                            },
                            {{{press}, "Roll, 5 of 5 rolls used"}}},
                       Case{"a scored row is closed and the turn starts afresh",
-                           [](Game& g) {
-                               g.roll({6, 5, 4, 3, 2, 1});
-                               g.press(3);
-                               g.q.chance_Click();
+                           [](Harness& h) {
+                               h.rollTo({6, 5, 4, 3, 2, 1});
+                               h.press(3);
+                               h.game.chance_Click();
                            },
                            {{{chance}, "Chance: 21, closed"},
                             {{totl}, "Lower total: 21"},
@@ -104,23 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
                             {{Rect, 3}, "Die 3, blank"},
                             {{press}, "Roll, 0 of 5 rolls used"}}},
                       Case{"a row that the dice do not fit closes with no points",
-                           [](Game& g) {
-                               g.roll({1, 2, 3, 4, 5, 6});
-                               g.q.thpair_Click();
+                           [](Harness& h) {
+                               h.rollTo({1, 2, 3, 4, 5, 6});
+                               h.game.thpair_Click();
                            },
                            {{{thpair}, "3 Pairs: 0, closed"}, {{tott}, "Grand total: 0"}}},
                       Case{"six of a kind scores and stays open",
-                           [](Game& g) {
-                               g.roll({3, 3, 3, 3, 3, 3});
-                               g.q.sxkind_Click();
+                           [](Harness& h) {
+                               h.rollTo({3, 3, 3, 3, 3, 3});
+                               h.game.sxkind_Click();
                            },
                            {{{sxkind}, "Quorbel: 100, open"}, {{tott}, "Grand total: 100"}}},
                       Case{"upper rows read their score",
-                           [](Game& g) {
-                               g.roll({4, 4, 4, 1, 2, 3});
-                               g.q.numbers_Click(4);
+                           [](Harness& h) {
+                               h.rollTo({4, 4, 4, 1, 2, 3});
+                               h.game.numbers_Click(4);
                            },
                            {{{numbers, 4}, "Fours: 12, closed"}, {{totu}, "Upper total: 12"}}}));
 
 }  // namespace
-}  // namespace quorbel
+}  // namespace quorbel::test

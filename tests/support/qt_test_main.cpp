@@ -1,4 +1,4 @@
-// Runs the widget tests inside one QApplication, styled like the game itself.
+// Runs GoogleTest suites inside one QApplication, styled like the game itself.
 #include <gtest/gtest.h>
 
 #include <QApplication>
