@@ -1,5 +1,5 @@
 // The names assistive technology reads for each control, as a game goes on.
-#include "ui/accessibility.h"
+#include "game/spoken.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,7 @@ struct Game {
     test::ScriptedRandom dice;
     Quorbel q{dice, Services{}};
     Game() { q.Form_Load(); }
-    std::string name(ControlId id) {
-        return accessibleName(q.form.find(id), q.form, q.spokenFacts());
-    }
+    std::string name(ControlId id) { return accessibleName(q, id); }
     void roll(std::initializer_list<int> faces) {
         dice.queueFaces(faces);
         q.press_Click();
@@ -61,10 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                             {{totl}, "Lower total: 0"},
                             {{tott}, "Grand total: 0"},
                             {{upscores}, "Upper Scores"},
-                            {{hold, 3}, "HOLD on die 3"},
-                            {{pip, 1}, "Die 1, upper left pip"},
-                            {{pip, 25}, "Die 4, centre pip"},
-                            {{pip, 42}, "Die 6, lower right pip"}}},
+                            {{hold, 3}, ""},
+                            {{pip, 25}, ""}}},
                       Case{"after one roll",
                            [](Game& g) {
                                g.roll({1, 2, 3, 4, 5, 6});

@@ -12,7 +12,12 @@ namespace quorbel::test {
 
 // The sixteen category labels in the table's order: Aces..Sixes, then the lower sheet.
 inline const std::array<ControlId, kCategoryCount>& categoryLabels() {
-    return categoryLabelIds();
+    static const auto ids = [] {
+        std::array<ControlId, kCategoryCount> out{};
+        for (std::size_t i = 0; i < kCategoryCount; ++i) out[i] = kCategories[i].label;
+        return out;
+    }();
+    return ids;
 }
 
 // A control as a message names it, with its index if it is in an array: "numbers(3)".

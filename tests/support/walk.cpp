@@ -228,8 +228,7 @@ Event EventGenerator::next(const Quorbel& game) {
         std::vector<ControlId> open;
         if (chance(0.5))
             for (ControlId id : test::categoryLabels())
-                if (labelOf(game.form, *categoryLabelled(id)).foreColor != kBlue)
-                    open.push_back(id);
+                if (game.form.find(id).foreColor != kBlue) open.push_back(id);
         if (open.empty())
             click(test::categoryLabels()[static_cast<std::size_t>(pick(16))]);
         else
