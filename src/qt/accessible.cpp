@@ -71,10 +71,7 @@ QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
 }  // namespace
 
 void installAccessibility() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(factory);
+    QAccessible::installFactory(factory);  // Qt keeps one of each
 }
 
 }  // namespace quorbel::qt

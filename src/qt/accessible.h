@@ -4,7 +4,7 @@
 
 namespace quorbel::qt {
 
-// Registers the window's accessible interfaces with Qt, once.
+// Registers the window's accessible interfaces with Qt.
 void installAccessibility();
 
 }  // namespace quorbel::qt

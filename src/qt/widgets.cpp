@@ -75,16 +75,13 @@ CategoryButton::CategoryButton(QWidget* parent) : KeyButton(parent) {
 
 // Qt paints a button at once as it goes down and up; a category looks the same either way,
 // and is painted with the rest of the window once the click is done.
-void CategoryButton::mousePressEvent(QMouseEvent* event) {
-    setUpdatesEnabled(false);
-    QAbstractButton::mousePressEvent(event);
-    setUpdatesEnabled(true);
-}
-
-void CategoryButton::mouseReleaseEvent(QMouseEvent* event) {
-    setUpdatesEnabled(false);
-    QAbstractButton::mouseReleaseEvent(event);
-    setUpdatesEnabled(true);
+bool CategoryButton::event(QEvent* event) {
+    const auto type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
+    if (mouse) setUpdatesEnabled(false);
+    const bool done = KeyButton::event(event);
+    if (mouse) setUpdatesEnabled(true);
+    return done;
 }
 
 // Drawn as a plain label draws its text. While marked, the caption moves clear of the

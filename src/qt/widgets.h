@@ -35,8 +35,7 @@ class CategoryButton : public KeyButton {
     explicit CategoryButton(QWidget* parent);
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
