@@ -11,10 +11,6 @@ bool inside(double at, int from, int length) {
     return at > from && at < from + length;
 }
 
-bool isDie(const Form& form, int die) {
-    return die >= form.hold.lower() && die <= form.hold.upper();
-}
-
 }  // namespace
 
 int dieAt(double x, double y) {
@@ -25,12 +21,8 @@ int dieAt(double x, double y) {
     return 0;
 }
 
-bool held(const Form& form, int die) {
-    return isDie(form, die) && form.hold(die).visible;
-}
-
 void toggleHold(Form& form, int die) {
-    if (isDie(form, die)) form.hold(die).visible = !form.hold(die).visible;
+    if (die >= 1 && die <= kDieCount) form.hold(die).visible = !form.hold(die).visible;
 }
 
 void rollDice(Form& form, Dice& dice, RandomSource& random) {

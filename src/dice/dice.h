@@ -13,7 +13,6 @@ using Dice = std::array<int, 7>;  // die 1..6; 0 while a die has never been roll
 // The die whose square holds a window point, or 0 for none. Edges and gaps hit nothing.
 int dieAt(double x, double y);
 
-bool held(const Form& form, int die);
 void toggleHold(Form& form, int die);  // dice outside 1..6 are left alone
 
 // Draws every die that is not held, then shows all six faces afresh. The HOLD

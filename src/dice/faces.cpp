@@ -8,12 +8,9 @@ namespace quorbel {
 
 namespace {
 
-constexpr std::array<int, 1> kOne = {3};
-constexpr std::array<int, 2> kTwo = {0, 6};
-constexpr std::array<int, 3> kThree = {0, 3, 6};
-constexpr std::array<int, 4> kFour = {0, 1, 5, 6};
-constexpr std::array<int, 5> kFive = {0, 1, 3, 5, 6};
-constexpr std::array<int, 6> kSix = {0, 1, 2, 4, 5, 6};
+// Face v's offsets are the first v of row v.
+constexpr std::array<std::array<int, 6>, 7> kOffsets = {
+    {{}, {3}, {0, 6}, {0, 3, 6}, {0, 1, 5, 6}, {0, 1, 3, 5, 6}, {0, 1, 2, 4, 5, 6}}};
 
 // Pip places 1..7 as (column, row) of the die's 3 x 3 grid.
 constexpr std::array<std::array<int, 2>, 8> kPlaceCell = {
@@ -22,32 +19,20 @@ constexpr std::array<std::array<int, 2>, 8> kPlaceCell = {
 constexpr int kPipInset = 8;   // from the square's corner to the first pip
 constexpr int kPipPitch = 16;  // between neighbouring pip places
 
-}  // namespace
-
-std::span<const int> faceOffsets(int value) {
-    switch (value) {
-        case 1:
-            return kOne;
-        case 2:
-            return kTwo;
-        case 3:
-            return kThree;
-        case 4:
-            return kFour;
-        case 5:
-            return kFive;
-        case 6:
-            return kSix;
-        default:
-            return {};
-    }
-}
-
-PipPlace pipPlace(int die, int place) {
+// Top-left corner of pip place p (1..7) of die d (1..6), in window pixels.
+Geometry pipPlace(int die, int place) {
     const Geometry square = dieSquare(die);
     const auto [cellX, cellY] = kPlaceCell[static_cast<std::size_t>(place)];
     return {square.left + kPipInset + kPipPitch * cellX,
             square.top + kPipInset + kPipPitch * cellY};
+}
+
+}  // namespace
+
+std::span<const int> faceOffsets(int value) {
+    if (value < 1 || value > 6) return {};
+    return std::span(kOffsets[static_cast<std::size_t>(value)])
+        .first(static_cast<std::size_t>(value));
 }
 
 // Squares and HOLD pictures first, each picture over its square; then the pips over all.
@@ -70,7 +55,7 @@ void loadimages(Form& form) {
     for (int d = 1; d <= kDieCount; ++d) {
         for (int p = 1; p <= kPipsPerDie; ++p) {
             Control& pip = form.pip.create();
-            const PipPlace place = pipPlace(d, p);
+            const Geometry place = pipPlace(d, p);
             pip.geometry.left = place.left;
             pip.geometry.top = place.top;
         }

@@ -13,13 +13,6 @@ inline constexpr int kHoldHeight = 12;
 // The offsets q handed to pv for each value, in drawing order (value 0 draws nothing).
 std::span<const int> faceOffsets(int value);
 
-// Top-left corner of pip place p (1..7) of die d (1..6), in window pixels.
-struct PipPlace {
-    int left;
-    int top;
-};
-PipPlace pipPlace(int die, int place);
-
 // Creates the dice's squares, HOLD pictures and pips.
 void loadimages(Form& form);
 

@@ -15,8 +15,8 @@ namespace quorbel {
 enum class Recount { Never, BeforeGuard, AfterGuard };
 
 struct Category {
+    ControlId label;                 // the label that shows the score and takes the clicks
     int face = 0;                    // 1..6 for Aces..Sixes, 0 for the lower sheet
-    Control Form::*label = nullptr;  // a lower category's label; Aces..Sixes use numbers
     int GameState::*slot = nullptr;  // a lower category's score; Aces..Sixes use facescore
     Outcome (*rule)(const GameState&) = nullptr;
     std::string_view claimedPrefix;  // followed by the formatted score
@@ -51,43 +51,38 @@ enum CategoryIndex {
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 // clang-format off
 inline constexpr std::array<Category, kCategoryCount> kCategories = {{
-    {.face = 1, .rule = upperRule<1>, .claimedPrefix = "Aces:"},
-    {.face = 2, .rule = upperRule<2>, .claimedPrefix = "Twos:"},
-    {.face = 3, .rule = upperRule<3>, .claimedPrefix = "Threes:"},
-    {.face = 4, .rule = upperRule<4>, .claimedPrefix = "Fours:"},
-    {.face = 5, .rule = upperRule<5>, .claimedPrefix = "Fives:"},
-    {.face = 6, .rule = upperRule<6>, .claimedPrefix = "Sixes:"},
-    {.label = &Form::thpair, .slot = &GameState::thpairscore, .rule = threePairsRule,
+    {.label = {ControlName::numbers, 1}, .face = 1, .rule = upperRule<1>, .claimedPrefix = "Aces:"},
+    {.label = {ControlName::numbers, 2}, .face = 2, .rule = upperRule<2>, .claimedPrefix = "Twos:"},
+    {.label = {ControlName::numbers, 3}, .face = 3, .rule = upperRule<3>, .claimedPrefix = "Threes:"},
+    {.label = {ControlName::numbers, 4}, .face = 4, .rule = upperRule<4>, .claimedPrefix = "Fours:"},
+    {.label = {ControlName::numbers, 5}, .face = 5, .rule = upperRule<5>, .claimedPrefix = "Fives:"},
+    {.label = {ControlName::numbers, 6}, .face = 6, .rule = upperRule<6>, .claimedPrefix = "Sixes:"},
+    {.label = {ControlName::thpair}, .slot = &GameState::thpairscore, .rule = threePairsRule,
      .claimedPrefix = "3 pairs: ", .recount = Recount::BeforeGuard},
-    {.label = &Form::thrkind, .slot = &GameState::thrkindscore, .rule = threeOfAKindRule,
+    {.label = {ControlName::thrkind}, .slot = &GameState::thrkindscore, .rule = threeOfAKindRule,
      .claimedPrefix = "3 of a kind: ", .recount = Recount::BeforeGuard},
-    {.label = &Form::ttkind, .slot = &GameState::ttkindscore, .rule = twoTriplesRule,
+    {.label = {ControlName::ttkind}, .slot = &GameState::ttkindscore, .rule = twoTriplesRule,
      .claimedPrefix = "2 3-of-a-Kinds: ", .recount = Recount::BeforeGuard},
-    {.label = &Form::frkind, .slot = &GameState::frkindscore, .rule = fourOfAKindRule,
+    {.label = {ControlName::frkind}, .slot = &GameState::frkindscore, .rule = fourOfAKindRule,
      .claimedPrefix = "4 of a kind: ", .recount = Recount::BeforeGuard},
-    {.label = &Form::fvkind, .slot = &GameState::fvkindscore, .rule = fiveOfAKindRule,
+    {.label = {ControlName::fvkind}, .slot = &GameState::fvkindscore, .rule = fiveOfAKindRule,
      .claimedPrefix = "5 of a kind: ", .recount = Recount::BeforeGuard},
-    {.label = &Form::sstr, .slot = &GameState::sstrscore, .rule = smallStraightRule,
+    {.label = {ControlName::sstr}, .slot = &GameState::sstrscore, .rule = smallStraightRule,
      .fixedCaption = "Small Straight: 20", .recount = Recount::AfterGuard},
-    {.label = &Form::lstr, .slot = &GameState::lstrscore, .rule = largeStraightRule,
+    {.label = {ControlName::lstr}, .slot = &GameState::lstrscore, .rule = largeStraightRule,
      .fixedCaption = "Large Straight: 30", .recount = Recount::AfterGuard},
-    {.label = &Form::gstr, .slot = &GameState::gstrscore, .rule = giantStraightRule,
+    {.label = {ControlName::gstr}, .slot = &GameState::gstrscore, .rule = giantStraightRule,
      .fixedCaption = "Giant Straight: 50", .recount = Recount::AfterGuard},
-    {.label = &Form::sxkind, .slot = &GameState::sxkindscore, .rule = sixOfAKindRule,
+    {.label = {ControlName::sxkind}, .slot = &GameState::sxkindscore, .rule = sixOfAKindRule,
      .claimedPrefix = "Quorbel: ", .scoresWithoutClosing = true},
-    {.label = &Form::chance, .slot = &GameState::chancescore, .rule = chanceRule,
+    {.label = {ControlName::chance}, .slot = &GameState::chancescore, .rule = chanceRule,
      .claimedPrefix = "Chance: "},
 }};
 // clang-format on
 #pragma GCC diagnostic pop
 
-Control& labelOf(Form& form, const Category& category);
-const Control& labelOf(const Form& form, const Category& category);
 int& slotOf(GameState& state, const Category& category);
 int slotOf(const GameState& state, const Category& category);
-
-// The sixteen category labels' ids, in the table's order.
-const std::array<ControlId, kCategoryCount>& categoryLabelIds();
 
 // The category whose label this is, or none.
 const Category* categoryLabelled(ControlId id);

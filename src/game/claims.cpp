@@ -6,7 +6,7 @@
 namespace quorbel {
 
 void Quorbel::claim(const Category& category) {
-    Control& label = labelOf(form, category);
+    Control& label = form.find(category.label);
     if (category.recount == Recount::BeforeGuard) state.facecount = countFaces(state.dice);
     if (isClosed(label)) return;  // the click changes nothing
     if (category.recount == Recount::AfterGuard) state.facecount = countFaces(state.dice);
@@ -22,14 +22,10 @@ void Quorbel::claim(const Category& category) {
         slot = 0;  // closed with no points; the caption keeps its initial text
     }
     if (!(outcome.qualifies && category.scoresWithoutClosing)) {
-        finchg();
+        ++state.claimed;
         label.foreColor = kBlue;
     }
     endturn();
-}
-
-void Quorbel::finchg() {
-    ++state.claimed;
 }
 
 }  // namespace quorbel

@@ -7,9 +7,30 @@ void Quorbel::click(ControlId id) {
     // Hidden and disabled controls take no clicks.
     const Control& control = form.find(id);
     if (!control.visible || !control.enabled) return;
-    if (const Category* category = categoryLabelled(id)) return claim(*category);
     switch (id.name) {
         using enum ControlName;
+        case numbers:
+            return numbers_Click(id.index);
+        case thpair:
+            return thpair_Click();
+        case thrkind:
+            return thrkind_Click();
+        case ttkind:
+            return ttkind_Click();
+        case frkind:
+            return frkind_Click();
+        case fvkind:
+            return fvkind_Click();
+        case sstr:
+            return sstr_Click();
+        case lstr:
+            return lstr_Click();
+        case gstr:
+            return gstr_Click();
+        case sxkind:
+            return sxkind_Click();
+        case chance:
+            return chance_Click();
         case press:
             return press_Click();
         case restart:

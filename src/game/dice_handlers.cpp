@@ -1,6 +1,5 @@
 // Roll and the dice: the game's side of rolling and holding.
 #include "dice/dice.h"
-#include "dice/faces.h"
 #include "game/quorbel.h"
 
 namespace quorbel {
@@ -12,7 +11,7 @@ void Quorbel::press_Click() {
         form.press.enabled = false;
         focusRequest = form.Rect(1).id;  // the next stop after Roll, where a key does no harm
     }
-    for (const Category& category : kCategories) labelOf(form, category).enabled = true;
+    for (const Category& category : kCategories) form.find(category.label).enabled = true;
 }
 
 // Any mouse button over a die square holds or releases it, at any time.
@@ -22,14 +21,6 @@ void Quorbel::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
 
 void Quorbel::hold_Click(int index) {
     toggleHold(form, index);
-}
-
-void Quorbel::loadimages() {
-    quorbel::loadimages(form);
-}
-
-void Quorbel::pv(int i, int q) {
-    quorbel::pv(form, i, q);
 }
 
 }  // namespace quorbel

@@ -9,7 +9,6 @@
 #include "dice/random_source.h"
 #include "game/categories.h"
 #include "game/game_state.h"
-#include "ui/accessibility.h"
 #include "ui/form.h"
 
 namespace quorbel {
@@ -50,10 +49,6 @@ class Quorbel {
     void click(ControlId id);
 
     // The window's own procedures.
-    void loadlabels();
-    void loadimages();
-    void pv(int i, int q);
-    void finchg();
     void endturn();
     void endgame();
 
@@ -62,9 +57,6 @@ class Quorbel {
     // Where keyboard focus should go after the last event, if anywhere new: Roll at the
     // start of a game and of every turn, die 1 once Roll is spent, Restart at the end.
     std::optional<ControlId> focusRequest;
-
-    // What a screen reader needs to name the controls now.
-    SpokenFacts spokenFacts() const;
 
   private:
     void claim(const Category& category);

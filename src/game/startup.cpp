@@ -1,6 +1,6 @@
 // Start-up, restart and exit of a game.
+#include "dice/faces.h"
 #include "game/quorbel.h"
-#include "ui/labels.h"
 
 namespace quorbel {
 
@@ -16,8 +16,8 @@ void Quorbel::Form_Load() {
     state.lowertotal = 0;
     state.uppertotal = 0;
     state.grandtotal = 0;
-    loadlabels();
-    loadimages();
+    loadlabels(form);
+    loadimages(form);
     focusRequest = form.press.id;
 }
 
@@ -30,14 +30,6 @@ void Quorbel::restart_Click() {
 
 void Quorbel::exitgame_Click() {
     if (services_.exitProgram) services_.exitProgram();
-}
-
-void Quorbel::loadlabels() {
-    quorbel::loadlabels(form);
-}
-
-SpokenFacts Quorbel::spokenFacts() const {
-    return {state.rolls, kRollsPerTurn, categoryLabelIds()};
 }
 
 }  // namespace quorbel

@@ -28,7 +28,7 @@ void Quorbel::endturn() {
     s.rolls = 0;
     form.press.enabled = true;
     clearDice(form);
-    for (const Category& category : kCategories) labelOf(form, category).enabled = false;
+    for (const Category& category : kCategories) form.find(category.label).enabled = false;
     focusRequest = form.press.id;
 
     if (s.claimed == kCategoriesToClose) endgame();

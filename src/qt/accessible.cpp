@@ -1,5 +1,6 @@
 #include "qt/accessible.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 
 #include "qt/main_window.h"
@@ -9,58 +10,24 @@ namespace quorbel::qt {
 
 namespace {
 
-// A die reads as a check box, checked while it is held; toggling it presses it.
-class DieAccessible : public QAccessibleWidget {
-  public:
-    explicit DieAccessible(DieFace* die) : QAccessibleWidget(die, QAccessible::CheckBox) {}
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = die()->held();
-        return s;
-    }
-    QStringList actionNames() const override {
-        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == toggleAction() || action == pressAction()) return die()->activate();
-        QAccessibleWidget::doAction(action);
-    }
-    QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == toggleAction()) return {QStringLiteral("Space")};
-        return QAccessibleWidget::keyBindingsForAction(action);
-    }
-
-  private:
-    DieFace* die() const { return static_cast<DieFace*>(widget()); }
-};
-
-// A category reads as a button; pressing it claims the category, as a click does.
+// A category reads as a button. One that takes no focus (closed, or between turns)
+// takes clicks that change nothing: it reads as disabled, though it can still be pressed.
 class CategoryAccessible : public QAccessibleWidget {
   public:
-    explicit CategoryAccessible(CategoryLabel* label)
-        : QAccessibleWidget(label, QAccessible::Button) {}
+    explicit CategoryAccessible(QWidget* category)
+        : QAccessibleWidget(category, QAccessible::Button) {}
 
-    // A closed category takes clicks that change nothing: it reads as disabled.
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        const bool claimable = static_cast<CategoryLabel*>(widget())->claimable();
-        s.disabled = !claimable;
-        s.focusable = claimable;
+        s.disabled = !s.focusable;
         return s;
     }
-
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
         if (action != pressAction()) return QAccessibleWidget::doAction(action);
-        if (widget()->isEnabled()) emit static_cast<CategoryLabel*>(widget())->clicked();
-    }
-    QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == pressAction()) return {QStringLiteral("Space")};
-        return QAccessibleWidget::keyBindingsForAction(action);
+        if (widget()->isEnabled()) static_cast<QAbstractButton*>(widget())->click();
     }
 };
 
@@ -95,8 +62,8 @@ class WindowAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
-    if (auto* die = qobject_cast<DieFace*>(object)) return new DieAccessible(die);
-    if (auto* label = qobject_cast<CategoryLabel*>(object)) return new CategoryAccessible(label);
+    if (auto* category = qobject_cast<CategoryButton*>(object))
+        return new CategoryAccessible(category);
     if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
     return nullptr;
 }
@@ -104,10 +71,7 @@ QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
 }  // namespace
 
 void installAccessibility() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(factory);
+    QAccessible::installFactory(factory);  // Qt keeps one of each
 }
 
 }  // namespace quorbel::qt

@@ -1,10 +1,10 @@
-// How assistive technology sees the window: dice as check boxes held or not, categories
-// as buttons, and no pips or HOLD pictures of their own.
+// How assistive technology sees the window: a closed category reads as disabled, and the
+// window has no pips or HOLD pictures of its own.
 #pragma once
 
 namespace quorbel::qt {
 
-// Registers the window's accessible interfaces with Qt, once.
+// Registers the window's accessible interfaces with Qt.
 void installAccessibility();
 
 }  // namespace quorbel::qt

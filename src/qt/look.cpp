@@ -1,8 +1,8 @@
 #include "qt/look.h"
 
+#include <QFontDatabase>
+#include <QResource>
 #include <cmath>
-
-#include "qt/fonts.h"
 
 namespace quorbel::qt {
 
@@ -24,6 +24,23 @@ QFont toQFont(const Font& font) {
     qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     return qfont;
+}
+
+QString impactStandIn() {
+    static const QString family = [] {
+        // Stored uncompressed, the font is read where the program's image holds it: no copy.
+        const QResource font(QStringLiteral(":/fonts/Anton-Regular.ttf"));
+        const int id = QFontDatabase::addApplicationFontFromData(font.uncompressedData());
+        return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Anton"));
+    }();
+    return family;
+}
+
+void withoutMaximise(QWidget& window) {
+    // Qt fills in the usual buttons unless told the flags are customised.
+    window.setWindowFlags((window.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) &
+                          ~(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
 }
 
 }  // namespace quorbel::qt

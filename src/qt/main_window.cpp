@@ -7,16 +7,14 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <algorithm>
-#include <array>
+#include <QSignalBlocker>
 
 #include "dice/geometry.h"
 #include "game/focus.h"
+#include "game/spoken.h"
 #include "qt/accessible.h"
-#include "qt/frame.h"
 #include "qt/look.h"
 #include "qt/widgets.h"
-#include "ui/accessibility.h"
 
 namespace quorbel::qt {
 
@@ -40,7 +38,7 @@ void setCaption(QWidget* widget, const std::string& caption) {
     const QString text = QString::fromStdString(caption);
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
-    else if (auto* button = qobject_cast<QPushButton*>(widget))
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
 }
 
@@ -79,7 +77,6 @@ MainWindow::MainWindow(RandomSource& random, Services services)
     KeyboardMode::watch();
     game_.Form_Load();
     build();
-    chainFocus();
     mirror();
 }
 
@@ -96,17 +93,22 @@ void MainWindow::build() {
         const ControlId id = control.id;
         const auto click = [this, id] { dispatch([id](Quorbel& game) { game.click(id); }); };
         switch (control.kind) {
-            case ControlKind::Label: {
-                const bool category = categoryLabelled(id) != nullptr;
-                auto* label = category ? new CategoryLabel(this) : new ClickableLabel(this);
-                connect(label, &ClickableLabel::clicked, this, click);
-                widget = label;
+            case ControlKind::Label:
+                if (categoryLabelled(id)) {
+                    auto* category = new CategoryButton(this);
+                    connect(category, &QAbstractButton::clicked, this, click);
+                    widget = category;
+                } else {
+                    auto* label = new QLabel(this);
+                    label->setTextFormat(Qt::PlainText);
+                    label->setAutoFillBackground(true);
+                    widget = label;
+                }
                 break;
-            }
             case ControlKind::Picture: {
                 auto* label = new HoldPicture(this);
                 label->setPixmap(picture);
-                connect(label, &ClickableLabel::clicked, this, click);
+                connect(label, &HoldPicture::clicked, this, click);
                 widget = label;
                 break;
             }
@@ -118,10 +120,10 @@ void MainWindow::build() {
                 break;
             }
             case ControlKind::DieSquare: {
-                auto* die = new DieFace(this);
+                auto* die = new DieButton(this);
                 // A key on a die presses it, just as the mouse would in its middle.
                 const Point middle = dieCentre(id.index);
-                connect(die, &DieFace::activated, this, [this, middle] {
+                connect(die, &QAbstractButton::toggled, this, [this, middle] {
                     dispatch([middle](Quorbel& game) {
                         game.Form_MouseDown(Qt::LeftButton, 0, middle.x, middle.y);
                     });
@@ -135,10 +137,7 @@ void MainWindow::build() {
         }
         bindings_[id].widget = widget;
     });
-}
-
-// Tab walks Roll, the dice, the sheet, then Restart and Exit.
-void MainWindow::chainFocus() {
+    // Tab walks Roll, the dice, the sheet, then Restart and Exit.
     const std::vector<ControlId>& chain = focusChain();
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(widgetFor(chain[i - 1]), widgetFor(chain[i]));
@@ -147,27 +146,28 @@ void MainWindow::chainFocus() {
 void MainWindow::mirror() {
     game_.form.forEachControl([this](const Control& control) {
         Binding& binding = bindings_.at(control.id);
-        if (binding.shown && *binding.shown == control) return;
-        present(binding, control);
-        for (ControlId spoken : spokenBy(control.id)) bindings_.at(spoken).nameStale = true;
+        if (!binding.shown || !(*binding.shown == control)) present(binding, control);
+        // Names are told from the whole game; the pips and HOLD pictures have none.
+        if (control.kind == ControlKind::Pip || control.kind == ControlKind::Picture) return;
+        if (auto name = quorbel::accessibleName(game_, control.id); name != binding.name) {
+            binding.widget->setAccessibleName(QString::fromStdString(name));
+            binding.name = std::move(name);
+        }
+        if (auto words = quorbel::accessibleDescription(game_, control.id);
+            words != binding.description) {
+            binding.widget->setAccessibleDescription(QString::fromStdString(words));
+            binding.description = std::move(words);
+        }
     });
-    if (game_.state.rolls != namedRolls_) {
-        namedRolls_ = game_.state.rolls;
-        bindings_.at({ControlName::press, 0}).nameStale = true;
-    }
-    rename();
-    if (const auto to = std::exchange(game_.focusRequest, std::nullopt)) moveFocus(*to);
+    // Focus goes only where a key can reach: a control on view that takes input.
+    const auto to = std::exchange(game_.focusRequest, std::nullopt);
+    if (to && takesFocus(*to)) widgetFor(*to)->setFocus(Qt::OtherFocusReason);
     // The sheet shows its final state behind the message.
     if (auto text = std::exchange(message_, std::nullopt)) services_.showMessage(*text);
 }
 
 void MainWindow::present(Binding& binding, const Control& control) {
     QWidget* widget = binding.widget;
-    // A category stops taking focus before its caption changes: a label that takes focus
-    // lays its text out as a document, which costs more than all the rest of a claim.
-    auto* category = qobject_cast<CategoryLabel*>(widget);
-    const bool claimable = control.enabled && !isClosed(control);
-    if (category && !claimable) category->setClaimable(false);
     const bool fresh = !binding.shown;
     const auto changed = [&](auto field) {
         return fresh || (*binding.shown).*field != control.*field;
@@ -186,29 +186,15 @@ void MainWindow::present(Binding& binding, const Control& control) {
         setColor(widget, QPalette::Window, *control.backColor);
     if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
-    if (category && claimable) category->setClaimable(true);
-    if (control.id.name == ControlName::hold && changed(&Control::visible))
-        static_cast<DieFace*>(widgetFor({ControlName::Rect, control.id.index}))
-            ->setHeld(control.visible);
+    // Keys reach a category only while it can be claimed: open, during a turn.
+    if (qobject_cast<CategoryButton*>(widget))
+        widget->setFocusPolicy(control.enabled && !isClosed(control) ? Qt::TabFocus : Qt::NoFocus);
+    if (control.kind == ControlKind::Picture && changed(&Control::visible)) {
+        const QSignalBlocker quiet(widgetFor({ControlName::Rect, control.id.index}));
+        static_cast<DieButton*>(widgetFor({ControlName::Rect, control.id.index}))
+            ->setChecked(control.visible);
+    }
     binding.shown = control;
-}
-
-// Names are built from more than their own control (pips, HOLD, rolls), so a change
-// marks the names it alters; only those are built again.
-void MainWindow::rename() {
-    const SpokenFacts facts = game_.spokenFacts();
-    game_.form.forEachControl([&](const Control& control) {
-        Binding& binding = bindings_.at(control.id);
-        if (!binding.nameStale) return;
-        binding.nameStale = false;
-        QWidget* widget = binding.widget;
-        const auto name =
-            QString::fromStdString(quorbel::accessibleName(control, game_.form, facts));
-        if (widget->accessibleName() != name) widget->setAccessibleName(name);
-        const auto words =
-            QString::fromStdString(quorbel::accessibleDescription(control, game_.form));
-        if (widget->accessibleDescription() != words) widget->setAccessibleDescription(words);
-    });
 }
 
 QWidget* MainWindow::widgetFor(ControlId id) const {
@@ -228,24 +214,30 @@ bool MainWindow::takesFocus(ControlId id) const {
            (widget->focusPolicy() & Qt::TabFocus);
 }
 
-// Focus goes only where a key can reach: a control on view that takes input.
-void MainWindow::moveFocus(ControlId to) {
-    if (takesFocus(to)) widgetFor(to)->setFocus(Qt::OtherFocusReason);
-}
-
 // Arrow keys step through the dice grid and along the sheet, past the neighbours that
 // take no focus (closed categories), up to the edge; no other key reaching the window
 // changes anything.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    static constexpr std::array<std::pair<int, Arrow>, 4> kArrows = {{{Qt::Key_Left, Arrow::Left},
-                                                                      {Qt::Key_Right, Arrow::Right},
-                                                                      {Qt::Key_Up, Arrow::Up},
-                                                                      {Qt::Key_Down, Arrow::Down}}};
-    const auto found = std::find_if(kArrows.begin(), kArrows.end(),
-                                    [&](const auto& entry) { return entry.first == event->key(); });
-    if (found == kArrows.end()) return QWidget::keyPressEvent(event);
+    Arrow arrow{};
+    switch (event->key()) {
+        case Qt::Key_Left:
+            arrow = Arrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = Arrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = Arrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = Arrow::Down;
+            break;
+        default:
+            return QWidget::keyPressEvent(event);
+    }
     ControlId at = idOf(focusWidget());
-    for (ControlId next; !((next = arrowNeighbour(at, found->second)) == at);) {
+    for (ControlId next = arrowNeighbour(at, arrow); !(next == at);
+         next = arrowNeighbour(at, arrow)) {
         at = next;
         if (takesFocus(at)) return widgetFor(at)->setFocus(Qt::OtherFocusReason);
     }

@@ -40,8 +40,8 @@ class MainWindow : public QWidget {
   private:
     struct Binding {
         QWidget* widget = nullptr;
-        std::optional<Control> shown;  // what the widget shows now; none before the first mirror
-        bool nameStale = true;
+        std::optional<Control> shown;   // what the widget shows now; none before the first mirror
+        std::string name, description;  // what a reader hears for it now
     };
     struct IdHash {
         std::size_t operator()(ControlId id) const {
@@ -50,19 +50,15 @@ class MainWindow : public QWidget {
     };
 
     void build();
-    void chainFocus();
     bool takesFocus(ControlId id) const;
-    void moveFocus(ControlId to);
     ControlId idOf(const QWidget* widget) const;
     void present(Binding& binding, const Control& control);
-    void rename();
 
     Services services_;
     std::optional<std::string> message_;  // left by the game, shown once the window is in step
     Quorbel game_;
     QPixmap holdPicture_;
     std::unordered_map<ControlId, Binding, IdHash> bindings_;
-    int namedRolls_ = -1;  // the rolls Roll's name counts
 };
 
 }  // namespace quorbel::qt

@@ -1,6 +1,5 @@
 #include "qt/widgets.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,26 +12,8 @@ namespace {
 
 bool keyboardMode = false;
 
-bool isActivation(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return !event->isAutoRepeat();
-        default:
-            return false;
-    }
-}
-
 bool marked(const QWidget* widget) {
     return keyboardMode && widget->hasFocus();
-}
-
-// Tells a listening screen reader which of the widget's states changed.
-void tellReaders(QWidget* widget, QAccessible::State changed) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleStateChangeEvent event(widget, changed);
-    QAccessible::updateAccessibility(&event);
 }
 
 constexpr int kMarkWidth = 2;
@@ -59,10 +40,6 @@ void KeyboardMode::watch() {
     qApp->installEventFilter(watcher);
 }
 
-bool KeyboardMode::on() {
-    return keyboardMode;
-}
-
 bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
     const bool key = event->type() == QEvent::KeyPress;
     const bool mouse =
@@ -74,27 +51,62 @@ bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
+void KeyButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) click();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return event->ignore();
+        default:
+            return QAbstractButton::keyPressEvent(event);
+    }
+}
+
+CategoryButton::CategoryButton(QWidget* parent) : KeyButton(parent) {
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     setAutoFillBackground(true);
 }
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
-    pressed_ = true;
-    event->accept();
+// Qt paints a button at once as it goes down and up; a category looks the same either way,
+// and is painted with the rest of the window once the click is done.
+bool CategoryButton::event(QEvent* event) {
+    const auto type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
+    if (mouse) setUpdatesEnabled(false);
+    const bool done = KeyButton::event(event);
+    if (mouse) setUpdatesEnabled(true);
+    return done;
 }
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+// Drawn as a plain label draws its text. While marked, the caption moves clear of the
+// frame; it still fits the widest label.
+void CategoryButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool mark = marked(this);
+    const int inset = mark ? kMarkWidth + 1 : 0;
+    const int flags = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter) |
+                      Qt::TextHideMnemonic;
+    style()->drawItemText(&painter, rect().adjusted(inset, 0, -inset, 0), flags, palette(),
+                          isEnabled(), text(), foregroundRole());
+    if (mark) drawMark(painter, rect());
+}
+
+void HoldPicture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+    event->accept();  // not a press on the die under the picture either
+}
+
+void HoldPicture::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
-}
-
-void HoldPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) return ClickableLabel::mousePressEvent(event);
-    event->accept();  // not a click, and not a press on the die under the picture either
 }
 
 // A disabled picture keeps its look: a die held between turns shows the same black
@@ -106,36 +118,6 @@ void HoldPicture::paintEvent(QPaintEvent* event) {
     style()->drawItemPixmap(&painter, contentsRect(), static_cast<int>(alignment()), picture);
 }
 
-CategoryLabel::CategoryLabel(QWidget* parent) : ClickableLabel(parent) {}
-
-void CategoryLabel::setClaimable(bool claimable) {
-    if (claimable == this->claimable()) return;
-    setFocusPolicy(claimable ? Qt::TabFocus : Qt::NoFocus);
-    QAccessible::State changed;
-    changed.disabled = true;
-    changed.focusable = true;
-    tellReaders(this, changed);
-}
-
-void CategoryLabel::keyPressEvent(QKeyEvent* event) {
-    if (!isActivation(event)) return ClickableLabel::keyPressEvent(event);
-    emit clicked();
-}
-
-// Drawn as a plain label draws its text: a label that takes focus would otherwise lay
-// its caption out as a document, a pixel higher and grey while disabled. While
-// marked, the caption moves clear of the frame; it still fits the widest label.
-void CategoryLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const bool mark = marked(this);
-    const int inset = mark ? kMarkWidth + 1 : 0;
-    const int flags =
-        QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::TextHideMnemonic;
-    style()->drawItemText(&painter, contentsRect().adjusted(inset, 0, -inset, 0), flags, palette(),
-                          isEnabled(), text(), foregroundRole());
-    if (mark) drawMark(painter, rect());
-}
-
 Button::Button(QWidget* parent) : QPushButton(parent) {}
 
 void Button::paintEvent(QPaintEvent* event) {
@@ -145,25 +127,13 @@ void Button::paintEvent(QPaintEvent* event) {
     drawMark(painter, rect());
 }
 
-DieFace::DieFace(QWidget* parent) : QWidget(parent) {
+DieButton::DieButton(QWidget* parent) : KeyButton(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
+    setCheckable(true);
 }
 
-void DieFace::setHeld(bool held) {
-    if (held_ == held) return;
-    held_ = held;
-    QAccessible::State changed;
-    changed.checked = true;
-    tellReaders(this, changed);
-}
-
-void DieFace::keyPressEvent(QKeyEvent* event) {
-    if (!isActivation(event)) return QWidget::keyPressEvent(event);
-    emit activated();
-}
-
-void DieFace::paintEvent(QPaintEvent*) {
+void DieButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));

@@ -1,6 +1,7 @@
 // The few widget kinds the window is made of.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -12,17 +13,50 @@ namespace quorbel::qt {
 class KeyboardMode : public QObject {
   public:
     static void watch();  // starts following the application's input, once
-    static bool on();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// A label that reports a left click (press and release on it), as a caption or a picture.
-class ClickableLabel : public QLabel {
+// A button the window draws itself: Space clicks it, as any button, and so does Enter.
+// The arrow keys go on to the window, which moves along the dice and the sheet.
+class KeyButton : public QAbstractButton {
+  public:
+    using QAbstractButton::QAbstractButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A category on the score sheet, drawn as a caption on its colour, as a label would be.
+class CategoryButton : public KeyButton {
     Q_OBJECT
   public:
-    explicit ClickableLabel(QWidget* parent);
+    explicit CategoryButton(QWidget* parent);
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A die's square, checked while the die is held. Mouse presses pass through to the
+// window; a key toggles it, and the window makes the same press in its middle.
+class DieButton : public KeyButton {
+    Q_OBJECT
+  public:
+    explicit DieButton(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The HOLD picture over a held die: a left click on it releases the die. Another button
+// does nothing while the picture takes clicks; between turns it takes none, and every
+// press goes through to the window under it.
+class HoldPicture : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
 
   signals:
     void clicked();
@@ -30,36 +64,10 @@ class ClickableLabel : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool pressed_ = false;
-};
-
-// The HOLD picture over a held die. A click with any other button than the left one
-// does nothing while the picture takes clicks; between turns it takes none, and every
-// press goes through to the window under it.
-class HoldPicture : public ClickableLabel {
-    Q_OBJECT
-  public:
-    using ClickableLabel::ClickableLabel;
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// A category on the score sheet: a click, Space or Enter claims it. Keys reach it only
-// while it can be claimed: open, during a turn.
-class CategoryLabel : public ClickableLabel {
-    Q_OBJECT
-  public:
-    explicit CategoryLabel(QWidget* parent);
-    bool claimable() const { return focusPolicy() != Qt::NoFocus; }
-    void setClaimable(bool claimable);
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // Roll, Restart and Exit, with the same focus mark as the rest of the window.
@@ -70,27 +78,6 @@ class Button : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-};
-
-// A die's square. Mouse presses pass through to the window; Space or Enter on the
-// focused die asks for the same press.
-class DieFace : public QWidget {
-    Q_OBJECT
-  public:
-    explicit DieFace(QWidget* parent);
-    bool held() const { return held_; }
-    void setHeld(bool held);
-    void activate() { emit activated(); }
-
-  signals:
-    void activated();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    bool held_ = false;
 };
 
 // A pip: a drawn circle that lets mouse presses through.

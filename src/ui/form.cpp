@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace quorbel {
@@ -82,60 +83,44 @@ Form Form::design() {
     };
 }
 
+namespace {
+
+// Each control by its name: a single control, or an array addressed by index.
+struct Member {
+    Control Form::*control = nullptr;
+    ControlArray Form::*array = nullptr;
+};
+constexpr std::array<Member, 22> kMembers = {{
+    {&Form::upscores},     {&Form::lwscores},      {nullptr, &Form::numbers},
+    {&Form::thpair},       {&Form::thrkind},       {&Form::ttkind},
+    {&Form::frkind},       {&Form::fvkind},        {&Form::sstr},
+    {&Form::lstr},         {&Form::gstr},          {&Form::sxkind},
+    {&Form::chance},       {&Form::totu},          {&Form::totl},
+    {&Form::tott},         {&Form::press},         {&Form::restart},
+    {&Form::exitgame},     {nullptr, &Form::Rect}, {nullptr, &Form::hold},
+    {nullptr, &Form::pip},
+}};
+
+}  // namespace
+
 Control& Form::find(ControlId id) {
-    using enum ControlName;
-    switch (id.name) {
-        case numbers:
-            return this->numbers(id.index);
-        case Rect:
-            return this->Rect(id.index);
-        case hold:
-            return this->hold(id.index);
-        case pip:
-            return this->pip(id.index);
-        default:
-            break;
-    }
+    const Member member = kMembers.at(static_cast<std::size_t>(id.name));
+    if (member.array) return (this->*member.array)(id.index);
     if (id.index != 0) throw std::out_of_range("no such control");
-    switch (id.name) {
-        case upscores:
-            return this->upscores;
-        case lwscores:
-            return this->lwscores;
-        case thpair:
-            return this->thpair;
-        case thrkind:
-            return this->thrkind;
-        case ttkind:
-            return this->ttkind;
-        case frkind:
-            return this->frkind;
-        case fvkind:
-            return this->fvkind;
-        case sstr:
-            return this->sstr;
-        case lstr:
-            return this->lstr;
-        case gstr:
-            return this->gstr;
-        case sxkind:
-            return this->sxkind;
-        case chance:
-            return this->chance;
-        case totu:
-            return this->totu;
-        case totl:
-            return this->totl;
-        case tott:
-            return this->tott;
-        case press:
-            return this->press;
-        case restart:
-            return this->restart;
-        case exitgame:
-            return this->exitgame;
-        default:
-            throw std::out_of_range("no such control");
+    return this->*member.control;
+}
+
+void loadlabels(Form& form) {
+    static constexpr std::array<std::string_view, 7> kCaptions = {
+        "", "Aces: 0", "Twos: 0", "Threes: 0", "Fours: 0", "Fives: 0", "Sixes: 0"};
+    for (int i = 1; i <= 6; ++i) {
+        Control& label = i > 1 ? form.numbers.create() : form.numbers(i);
+        label.geometry.left = 8;
+        label.geometry.top = 32 * i;
+        label.visible = true;
+        label.caption = kCaptions[static_cast<std::size_t>(i)];
+        label.backColor = kGreen;
+        label.foreColor = kBlack;
     }
 }
 

@@ -33,7 +33,11 @@ struct Form {
     void forEachControl(Visit&& visit) const;
 
     Control& find(ControlId id);
+    const Control& find(ControlId id) const { return const_cast<Form*>(this)->find(id); }
 };
+
+// Creates the upper score labels Twos..Sixes as copies of Aces, one row apart.
+void loadlabels(Form& form);
 
 template <class Self, class Visit>
 void visitStacking(Self& form, Visit&& visit) {

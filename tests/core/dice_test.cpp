@@ -30,7 +30,7 @@ TEST(Pv, ShowsOnePipCountedBackFromTheDiesLast) {
     };
     for (const Row& r : rows) {
         Harness h;
-        h.game.pv(r.die, r.q);
+        pv(h.game.form, r.die, r.q);
         ASSERT_EQ(visiblePips(h.game.form), std::vector<int>{r.pip}) << r.die << "," << r.q;
         EXPECT_EQ(h.game.form.pip(r.pip).geometry.left, r.x);
         EXPECT_EQ(h.game.form.pip(r.pip).geometry.top, r.y);

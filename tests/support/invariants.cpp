@@ -37,7 +37,7 @@ struct Sheet {
     Scores possible{};
     bool closesWithInitial = true;  // Chance takes any dice, so it never closes with no points
 
-    const Control& label(const Form& form) const { return labelOf(form, *row); }
+    const Control& label(const Form& form) const { return form.find(row->label); }
     int slot(const GameState& state) const { return slotOf(state, *row); }
 };
 
@@ -48,8 +48,8 @@ const std::array<Sheet, kCategoryCount>& sheets() {
             const Category& row = kCategories[c];
             const std::string_view fixed = row.fixedCaption;
             rows[c] = {&row,
-                       test::nameOf(categoryLabelIds()[c]),
-                       labelOf(freshGame().form, row).caption,
+                       test::nameOf(row.label),
+                       freshGame().form.find(row.label).caption,
                        fixed.empty() ? row.claimedPrefix : fixed.substr(0, fixed.rfind(' ')),
                        kPossible[c],
                        c != Chance};

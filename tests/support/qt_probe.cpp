@@ -51,8 +51,8 @@ std::string differenceFrom(const Control& record, const QWidget& widget) {
         return "has the wrong background";
     switch (record.kind) {
         case ControlKind::Label:
-            if (!label) return "is not a label";
-            if (label->text() != caption) return "reads " + label->text().toStdString();
+            if (widget.property("text") != caption)
+                return "reads " + widget.property("text").toString().toStdString();
             if (palette.color(QPalette::WindowText) != rgb(record.foreColor))
                 return "has the wrong text colour";
             break;

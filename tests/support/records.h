@@ -12,14 +12,19 @@ namespace quorbel::test {
 
 // The sixteen category labels in the table's order: Aces..Sixes, then the lower sheet.
 inline const std::array<ControlId, kCategoryCount>& categoryLabels() {
-    return categoryLabelIds();
+    static const auto ids = [] {
+        std::array<ControlId, kCategoryCount> out{};
+        for (std::size_t i = 0; i < kCategoryCount; ++i) out[i] = kCategories[i].label;
+        return out;
+    }();
+    return ids;
 }
 
 // The categories not yet closed, in the table's order.
 inline std::vector<ControlId> openCategories(const Form& form) {
     std::vector<ControlId> open;
-    for (std::size_t c = 0; c < kCategories.size(); ++c)
-        if (!isClosed(labelOf(form, kCategories[c]))) open.push_back(categoryLabels()[c]);
+    for (const Category& category : kCategories)
+        if (!isClosed(form.find(category.label))) open.push_back(category.label);
     return open;
 }
 

@@ -121,7 +121,7 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
     };
     cases.insert(cases.end(), widest.begin(), widest.end());
     for (const Case& c : cases) {
-        QLabel* l = label(c.label);
+        QWidget* l = widget(c.label);
         const QFontMetrics metrics(l->font());
         const QRect room = l->contentsRect();
         const int width = metrics.horizontalAdvance(c.caption);
@@ -130,7 +130,7 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
         // Drawn, the text keeps off the label's edges: its top and bottom rows and its last
         // column show the label's colour alone. (A face's line may be taller than the label,
         // as the headings' is, while its letters fit.)
-        l->setText(c.caption);
+        l->setProperty("text", c.caption);
         const QImage shot = l->grab().toImage();
         const QColor back = l->palette().color(QPalette::Window);
         int inked = 0;

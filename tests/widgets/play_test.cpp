@@ -242,7 +242,7 @@ std::vector<std::string> snapshot(QWidget* root) {
                            .arg(w->isVisible())
                            .arg(w->isEnabled());
         if (auto* l = qobject_cast<QLabel*>(w)) line += " \"" + l->text() + "\"";
-        if (auto* b = qobject_cast<QPushButton*>(w)) line += " \"" + b->text() + "\"";
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) line += " \"" + b->text() + "\"";
         for (auto group : {QPalette::Active, QPalette::Disabled})
             for (auto role : {QPalette::Window, QPalette::WindowText})
                 line += " " + w->palette().color(group, role).name();
