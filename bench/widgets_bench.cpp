@@ -2,6 +2,7 @@
 // many of them a click touches.
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -65,7 +66,7 @@ class TouchCounter : public QObject {
         window.game().form.forEachControl([&](const Control& c) {
             before.push_back(c);
             textsBefore.push_back(textOf(window.widgetFor(c.id)));
-            namesBefore.push_back(window.widgetFor(c.id)->accessibleName());
+            namesBefore.push_back(nameOf(window.widgetFor(c.id)));
         });
         TouchCounter counter;
         qApp->installEventFilter(&counter);
@@ -79,7 +80,7 @@ class TouchCounter : public QObject {
             QWidget* widget = window.widgetFor(c.id);
             if (!(c == before[i])) changed.insert(widget);
             if (textOf(widget) != textsBefore[i]) counter.touched_.insert(widget);
-            if (widget->accessibleName() != namesBefore[i]) ++result.namesChanged;
+            if (nameOf(widget) != namesBefore[i]) ++result.namesChanged;
             ++i;
         });
         result.recordsChanged = static_cast<int>(changed.size());
@@ -115,11 +116,11 @@ class TouchCounter : public QObject {
     }
 
   private:
-    static QString textOf(QWidget* widget) {
-        if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-        if (auto* push = qobject_cast<QPushButton*>(widget)) return push->text();
-        return {};
+    // What a reader hears, as its accessible interface reads it.
+    static QString nameOf(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
+    static QString textOf(QWidget* widget) { return test::captionOf(*widget); }
 
     std::set<const QObject*> touched_;
 };

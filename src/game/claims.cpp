@@ -2,6 +2,7 @@
 #include "game/categories.h"
 #include "game/quorbel.h"
 #include "game/score_text.h"
+#include "game/spoken.h"
 
 namespace quorbel {
 
@@ -26,6 +27,7 @@ void Quorbel::claim(const Category& category) {
         label.foreColor = kBlue;
     }
     endturn();
+    news = claimedNews(*this, label);
 }
 
 }  // namespace quorbel

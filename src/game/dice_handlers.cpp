@@ -1,6 +1,7 @@
 // Roll and the dice: the game's side of rolling and holding.
 #include "dice/dice.h"
 #include "game/quorbel.h"
+#include "game/spoken.h"
 
 namespace quorbel {
 
@@ -12,6 +13,7 @@ void Quorbel::press_Click() {
         focusRequest = form.Rect(1).id;  // the next stop after Roll, where a key does no harm
     }
     for (const Category& category : kCategories) form.find(category.label).enabled = true;
+    news = rolledNews(*this);
 }
 
 // Any mouse button over a die square holds or releases it, at any time.

@@ -1,5 +1,7 @@
 #include "game/focus.h"
 
+#include <algorithm>
+
 #include "dice/geometry.h"
 #include "game/categories.h"
 
@@ -17,7 +19,27 @@ const std::vector<ControlId>& focusChain() {
     return chain;
 }
 
+const std::vector<ControlId>& sheetOrder() {
+    static const std::vector<ControlId> sheet = [] {
+        std::vector<ControlId> ids;
+        for (const Category& category : kCategories) {
+            ids.push_back(category.label);
+            if (category.face == 6) ids.push_back({ControlName::totu, 0});
+        }
+        ids.push_back({ControlName::totl, 0});
+        ids.push_back({ControlName::tott, 0});
+        return ids;
+    }();
+    return sheet;
+}
+
 ControlId arrowNeighbour(ControlId from, Arrow arrow) {
+    // The sheet lies left of the buttons and of the dice' left column: the arrows reach it
+    // before any roll and after the game's end.
+    const bool button = from.name == ControlName::press || from.name == ControlName::restart ||
+                        from.name == ControlName::exitgame;
+    if (arrow == Arrow::Left && (button || (from.name == ControlName::Rect && from.index % 2 == 1)))
+        return sheetOrder().front();
     const bool sideways = arrow == Arrow::Left || arrow == Arrow::Right;
     const int step = arrow == Arrow::Left || arrow == Arrow::Up ? -1 : 1;
     if (from.name == ControlName::Rect && from.index >= 1 && from.index <= kDieCount) {
@@ -27,11 +49,11 @@ ControlId arrowNeighbour(ControlId from, Arrow arrow) {
         if (!inGrid || (sideways && (die - 1) / 2 != (from.index - 1) / 2)) return from;
         return {ControlName::Rect, die};
     }
-    const Category* category = categoryLabelled(from);
-    if (!category) return from;
-    const auto next = category - kCategories.data() + step;
-    return next < 0 || next >= kCategoryCount ? from
-                                              : kCategories[static_cast<std::size_t>(next)].label;
+    const std::vector<ControlId>& sheet = sheetOrder();
+    const auto at = std::find(sheet.begin(), sheet.end(), from) - sheet.begin();
+    const auto next = at + step;
+    if (at == std::ssize(sheet) || next < 0 || next == std::ssize(sheet)) return from;
+    return sheet[static_cast<std::size_t>(next)];
 }
 
 }  // namespace quorbel

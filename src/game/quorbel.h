@@ -58,6 +58,9 @@ class Quorbel {
     // start of a game and of every turn, die 1 once Roll is spent, Restart at the end.
     std::optional<ControlId> focusRequest;
 
+    // What a screen reader should say of the last event's result, beyond where focus goes.
+    std::optional<std::string> news;
+
   private:
     void claim(const Category& category);
 

@@ -24,19 +24,31 @@ int faceShown(const GameState& state, int die) {
     return state.rolls > 0 ? state.dice[static_cast<std::size_t>(die)] : 0;
 }
 
-std::string dieName(const Quorbel& game, int die) {
-    const int face = faceShown(game.state, die);
-    return "Die " + std::to_string(die) +
-           (face > 0 ? " shows " + std::to_string(face) : std::string(", blank")) +
-           (game.form.hold(die).visible ? ", held" : "");
+// An open row that never scored reads without a score: "Chance, open", not a 0.
+std::string categoryName(const Quorbel& game, const Category& category) {
+    const Control& label = game.form.find(category.label);
+    if (isClosed(label)) return spoken(label.caption) + ", closed";
+    if (slotOf(game.state, category) != 0) return spoken(label.caption) + ", open";
+    return label.caption.substr(0, label.caption.find(':')) + ", open";
+}
+
+// "4, 3 held, 5, 2, 5, 1": a die's checked state says held on its own, the list does not.
+std::string faces(const Quorbel& game) {
+    std::string words;
+    for (int die = 1; die <= kDieCount; ++die) {
+        const int face = faceShown(game.state, die);
+        words += die > 1 ? ", " : "";
+        words += face > 0 ? std::to_string(face) : "blank";
+        if (game.form.hold(die).visible) words += " held";
+    }
+    return words;
 }
 
 }  // namespace
 
 std::string accessibleName(const Quorbel& game, ControlId id) {
     const Control& control = game.form.find(id);
-    if (categoryLabelled(id))
-        return spoken(control.caption) + (isClosed(control) ? ", closed" : ", open");
+    if (const Category* category = categoryLabelled(id)) return categoryName(game, *category);
     switch (id.name) {
         using enum ControlName;
         case totu:
@@ -48,8 +60,11 @@ std::string accessibleName(const Quorbel& game, ControlId id) {
         case press:
             return control.caption + ", " + std::to_string(game.state.rolls) + " of " +
                    std::to_string(kRollsPerTurn) + " rolls used";
-        case Rect:
-            return dieName(game, id.index);
+        case Rect: {
+            const int face = faceShown(game.state, id.index);
+            return "Die " + std::to_string(id.index) +
+                   (face > 0 ? " shows " + std::to_string(face) : std::string(", blank"));
+        }
         case hold:
         case pip:
             return {};
@@ -60,17 +75,24 @@ std::string accessibleName(const Quorbel& game, ControlId id) {
 
 // "Dice: 3, 5 held, 1, 6, 2, 4", or nothing while no die shows a face.
 std::string accessibleDescription(const Quorbel& game, ControlId id) {
-    if (id.name != ControlName::press) return {};
-    std::string words = "Dice:";
-    bool anyShown = false;
-    for (int die = 1; die <= kDieCount; ++die) {
-        const int face = faceShown(game.state, die);
-        anyShown = anyShown || face > 0;
-        words += die > 1 ? ", " : " ";
-        words += face > 0 ? std::to_string(face) : "blank";
-        if (game.form.hold(die).visible) words += " held";
-    }
-    return anyShown ? words : std::string();
+    if (id.name != ControlName::press || game.state.rolls == 0) return {};
+    for (int die = 1; die <= kDieCount; ++die)
+        if (faceShown(game.state, die) > 0) return "Dice: " + faces(game);
+    return {};
+}
+
+std::string rolledNews(const Quorbel& game) {
+    const int rolls = game.state.rolls;
+    return "Rolled " + faces(game) + "; " + std::to_string(rolls) + " of " +
+           std::to_string(kRollsPerTurn) + " rolls used" +
+           (rolls < kRollsPerTurn ? "" : ", Roll is spent");
+}
+
+std::string claimedNews(const Quorbel& game, const Control& label) {
+    const GameState& s = game.state;
+    return spoken(label.caption) + ". Upper total " + std::to_string(s.uppertotal) +
+           ", lower total " + std::to_string(s.lowertotal) + ", total " +
+           std::to_string(s.grandtotal);
 }
 
 }  // namespace quorbel

@@ -1,6 +1,6 @@
-// What a screen reader says for each control of the window: the words a player reads
-// on it, plus what colour and pictures tell a sighted player (a blue row is closed, a
-// die with HOLD on it is held).
+// What a screen reader says for each control of the window, and for each event's result:
+// the words a player reads on it, plus what colour tells a sighted player (a blue row is
+// closed). A held die says so by its checked state.
 #pragma once
 
 #include <string>
@@ -16,5 +16,13 @@ std::string accessibleName(const Quorbel& game, ControlId id);
 // The longer words a screen reader offers on request: Roll lists the faces on view,
 // so that a roll can be heard without leaving it. Empty for every other control.
 std::string accessibleDescription(const Quorbel& game, ControlId id);
+
+// What a roll brought, said without a key: "Rolled 4, 3 held, 5, 2, 5, 1; 1 of 5 rolls
+// used", and after the last roll that Roll is spent.
+std::string rolledNews(const Quorbel& game);
+
+// What a claim entered, and the totals after it: "Chance: 23. Upper total 40, lower total
+// 63, total 103".
+std::string claimedNews(const Quorbel& game, const Control& label);
 
 }  // namespace quorbel

@@ -26,6 +26,7 @@ void Quorbel::restart_Click() {
     state = GameState{};
     form = Form::design();
     Form_Load();
+    news = "A new game has begun";
 }
 
 void Quorbel::exitgame_Click() {

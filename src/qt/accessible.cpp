@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QPushButton>
 
 #include "qt/main_window.h"
 #include "qt/widgets.h"
@@ -10,24 +11,48 @@ namespace quorbel::qt {
 
 namespace {
 
-// A category reads as a button. One that takes no focus (closed, or between turns)
-// takes clicks that change nothing: it reads as disabled, though it can still be pressed.
-class CategoryAccessible : public QAccessibleWidget {
+// Roll, a die or a row of the sheet: a push button, a check box (checked while held) or,
+// for a total, a label. Its words come from the window (Spoken); a closed category, or one
+// between turns, reads as disabled and has nothing to press.
+class ControlAccessible : public QAccessibleWidget {
   public:
-    explicit CategoryAccessible(QWidget* category)
-        : QAccessibleWidget(category, QAccessible::Button) {}
+    ControlAccessible(QAbstractButton* button, QAccessible::Role role)
+        : QAccessibleWidget(button, role) {}
 
+    QString text(QAccessible::Text t) const override {
+        const auto* spoken = dynamic_cast<const Spoken*>(widget());
+        if (t == QAccessible::Name) return spoken->name;
+        if (t == QAccessible::Description) return spoken->description;
+        return QAccessibleWidget::text(t);
+    }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.disabled = !s.focusable;
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        if (const auto* push = qobject_cast<const QPushButton*>(button()))
+            s.defaultButton = push->isDefault();
+        if (const auto* row = qobject_cast<const SheetButton*>(button())) {
+            s.focusable = true;  // by the arrow keys
+            s.disabled = row->category() && !row->claimable();
+        }
         return s;
     }
     QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+        QStringList names;
+        if (acts()) names << (button()->isCheckable() ? toggleAction() : pressAction());
+        return names + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action != pressAction()) return QAccessibleWidget::doAction(action);
-        if (widget()->isEnabled()) static_cast<QAbstractButton*>(widget())->click();
+        if (action != pressAction() && action != toggleAction())
+            return QAccessibleWidget::doAction(action);
+        if (acts()) button()->click();
+    }
+
+  private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    bool acts() const {
+        const auto* row = qobject_cast<const SheetButton*>(button());
+        return button()->isEnabled() && (!row || row->claimable());
     }
 };
 
@@ -62,8 +87,15 @@ class WindowAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
-    if (auto* category = qobject_cast<CategoryButton*>(object))
-        return new CategoryAccessible(category);
+    if (auto* row = qobject_cast<SheetButton*>(object))
+        return new ControlAccessible(
+            row, row->category() ? QAccessible::Button : QAccessible::StaticText);
+    if (auto* die = qobject_cast<DieButton*>(object))
+        return new ControlAccessible(die, QAccessible::CheckBox);
+    if (auto* button = qobject_cast<Button*>(object))
+        return new ControlAccessible(button, QAccessible::Button);
+    if (auto* notice = qobject_cast<Notice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
     return nullptr;
 }

@@ -38,6 +38,8 @@ void setCaption(QWidget* widget, const std::string& caption) {
     const QString text = QString::fromStdString(caption);
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
+    else if (auto* row = qobject_cast<SheetButton*>(widget))
+        row->setCaption(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
 }
@@ -95,9 +97,12 @@ void MainWindow::build() {
         switch (control.kind) {
             case ControlKind::Label:
                 if (categoryLabelled(id)) {
-                    auto* category = new CategoryButton(this);
+                    auto* category = new SheetButton(this, true);
                     connect(category, &QAbstractButton::clicked, this, click);
                     widget = category;
+                } else if (id.name == ControlName::totu || id.name == ControlName::totl ||
+                           id.name == ControlName::tott) {
+                    widget = new SheetButton(this, false);
                 } else {
                     auto* label = new QLabel(this);
                     label->setTextFormat(Qt::PlainText);
@@ -137,6 +142,7 @@ void MainWindow::build() {
         }
         bindings_[id].widget = widget;
     });
+    notice_ = new Notice(this);
     // Tab walks Roll, the dice, the sheet, then Restart and Exit.
     const std::vector<ControlId>& chain = focusChain();
     for (std::size_t i = 1; i < chain.size(); ++i)
@@ -149,19 +155,32 @@ void MainWindow::mirror() {
         if (!binding.shown || !(*binding.shown == control)) present(binding, control);
         // Names are told from the whole game; the pips and HOLD pictures have none.
         if (control.kind == ControlKind::Pip || control.kind == ControlKind::Picture) return;
-        if (auto name = quorbel::accessibleName(game_, control.id); name != binding.name) {
-            binding.widget->setAccessibleName(QString::fromStdString(name));
+        auto name = quorbel::accessibleName(game_, control.id);
+        auto words = quorbel::accessibleDescription(game_, control.id);
+        auto* spoken = dynamic_cast<Spoken*>(binding.widget);
+        if (name != binding.name) {
+            // A control that takes focus is read afresh; a change told to a reader is not.
+            if (spoken)
+                spoken->name = QString::fromStdString(name);
+            else
+                binding.widget->setAccessibleName(QString::fromStdString(name));
             binding.name = std::move(name);
         }
-        if (auto words = quorbel::accessibleDescription(game_, control.id);
-            words != binding.description) {
-            binding.widget->setAccessibleDescription(QString::fromStdString(words));
+        if (spoken && words != binding.description) {
+            spoken->description = QString::fromStdString(words);
             binding.description = std::move(words);
         }
     });
+    // After the game's end the blank dice leave the Tab chain.
+    for (int die = 1; die <= kDieCount; ++die)
+        widgetFor({ControlName::Rect, die})
+            ->setFocusPolicy(game_.isOver() ? Qt::NoFocus : Qt::TabFocus);
     // Focus goes only where a key can reach: a control on view that takes input.
     const auto to = std::exchange(game_.focusRequest, std::nullopt);
     if (to && takesFocus(*to)) widgetFor(*to)->setFocus(Qt::OtherFocusReason);
+    // Each event's result, spoken once focus has moved, so that the focus does not cut it.
+    if (auto news = std::exchange(game_.news, std::nullopt))
+        notice_->say(QString::fromStdString(*news));
     // The sheet shows its final state behind the message.
     if (auto text = std::exchange(message_, std::nullopt)) services_.showMessage(*text);
 }
@@ -184,11 +203,12 @@ void MainWindow::present(Binding& binding, const Control& control) {
         setColor(widget, QPalette::WindowText, control.foreColor);
     if (changed(&Control::backColor) && control.backColor)
         setColor(widget, QPalette::Window, *control.backColor);
-    if (changed(&Control::enabled)) widget->setEnabled(control.enabled);
+    // A row of the sheet stays enabled, so that the arrow keys reach it at any time; a
+    // category takes Tab, clicks and Space only while it can be claimed: open, in a turn.
+    auto* row = qobject_cast<SheetButton*>(widget);
+    if (row && row->category()) row->setClaimable(control.enabled && !isClosed(control));
+    if (changed(&Control::enabled) && !row) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
-    // Keys reach a category only while it can be claimed: open, during a turn.
-    if (qobject_cast<CategoryButton*>(widget))
-        widget->setFocusPolicy(control.enabled && !isClosed(control) ? Qt::TabFocus : Qt::NoFocus);
     if (control.kind == ControlKind::Picture && changed(&Control::visible)) {
         const QSignalBlocker quiet(widgetFor({ControlName::Rect, control.id.index}));
         static_cast<DieButton*>(widgetFor({ControlName::Rect, control.id.index}))
@@ -214,9 +234,8 @@ bool MainWindow::takesFocus(ControlId id) const {
            (widget->focusPolicy() & Qt::TabFocus);
 }
 
-// Arrow keys step through the dice grid and along the sheet, past the neighbours that
-// take no focus (closed categories), up to the edge; no other key reaching the window
-// changes anything.
+// Arrow keys step through the dice grid and along the whole sheet, closed categories and
+// totals included, up to the edge; no other key reaching the window changes anything.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     Arrow arrow{};
     switch (event->key()) {
@@ -235,12 +254,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         default:
             return QWidget::keyPressEvent(event);
     }
-    ControlId at = idOf(focusWidget());
-    for (ControlId next = arrowNeighbour(at, arrow); !(next == at);
-         next = arrowNeighbour(at, arrow)) {
-        at = next;
-        if (takesFocus(at)) return widgetFor(at)->setFocus(Qt::OtherFocusReason);
-    }
+    QWidget* to = widgetFor(arrowNeighbour(idOf(focusWidget()), arrow));
+    if (to && to->isVisible() &&
+        (to->focusPolicy() != Qt::NoFocus || qobject_cast<SheetButton*>(to)))
+        to->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -11,6 +11,8 @@
 
 namespace quorbel::qt {
 
+class Notice;
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -59,6 +61,7 @@ class MainWindow : public QWidget {
     Quorbel game_;
     QPixmap holdPicture_;
     std::unordered_map<ControlId, Binding, IdHash> bindings_;
+    Notice* notice_ = nullptr;  // speaks each event's result
 };
 
 }  // namespace quorbel::qt

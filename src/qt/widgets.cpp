@@ -30,6 +30,19 @@ void drawMark(QPainter& painter, const QRect& area) {
     painter.drawRect(r.right() - kMarkWidth + 1, r.top(), kMarkWidth, r.height());
 }
 
+// The arrow keys go on to the window, which moves along the dice and the sheet.
+bool isArrow(const QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void KeyboardMode::watch() {
@@ -52,30 +65,32 @@ bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (!event->isAutoRepeat()) click();
-            return;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            return event->ignore();
-        default:
-            return QAbstractButton::keyPressEvent(event);
-    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isArrow(event)) return event->ignore();
+    if (!enter) return QAbstractButton::keyPressEvent(event);
+    if (!event->isAutoRepeat()) click();
 }
 
-CategoryButton::CategoryButton(QWidget* parent) : KeyButton(parent) {
+SheetButton::SheetButton(QWidget* parent, bool category) : KeyButton(parent), category_(category) {
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SheetButton::setClaimable(bool claimable) {
+    claimable_ = claimable;
+    setFocusPolicy(claimable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void SheetButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
 }
 
 // Qt paints a button at once as it goes down and up; a category looks the same either way,
 // and is painted with the rest of the window once the click is done.
-bool CategoryButton::event(QEvent* event) {
+bool SheetButton::event(QEvent* event) {
     const auto type = event->type();
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
     if (mouse) setUpdatesEnabled(false);
@@ -86,14 +101,14 @@ bool CategoryButton::event(QEvent* event) {
 
 // Drawn as a plain label draws its text. While marked, the caption moves clear of the
 // frame; it still fits the widest label.
-void CategoryButton::paintEvent(QPaintEvent*) {
+void SheetButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool mark = marked(this);
     const int inset = mark ? kMarkWidth + 1 : 0;
     const int flags = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter) |
                       Qt::TextHideMnemonic;
     style()->drawItemText(&painter, rect().adjusted(inset, 0, -inset, 0), flags, palette(),
-                          isEnabled(), text(), foregroundRole());
+                          isEnabled(), caption_, foregroundRole());
     if (mark) drawMark(painter, rect());
 }
 
@@ -120,6 +135,11 @@ void HoldPicture::paintEvent(QPaintEvent* event) {
 
 Button::Button(QWidget* parent) : QPushButton(parent) {}
 
+void Button::keyPressEvent(QKeyEvent* event) {
+    if (isArrow(event)) return event->ignore();
+    QPushButton::keyPressEvent(event);
+}
+
 void Button::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
     if (!marked(this)) return;
@@ -143,6 +163,19 @@ void DieButton::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, kMarkWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+}
+
+Notice::Notice(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(0, 0);
+    hide();
+}
+
+// A reader hears a notification when it is shown: hidden first, it is shown anew each time.
+void Notice::say(const QString& words) {
+    hide();
+    setAccessibleName(words);
+    show();
 }
 
 Pip::Pip(QWidget* parent) : QWidget(parent) {

@@ -18,9 +18,15 @@ class KeyboardMode : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// What a screen reader hears for a control that takes focus. The window keeps it up to date
+// and tells no reader of the change: Qt 6.4 sends a name change in a form Orca cannot read.
+struct Spoken {
+    QString name, description;
+};
+
 // A button the window draws itself: Space clicks it, as any button, and so does Enter.
 // The arrow keys go on to the window, which moves along the dice and the sheet.
-class KeyButton : public QAbstractButton {
+class KeyButton : public QAbstractButton, public Spoken {
   public:
     using QAbstractButton::QAbstractButton;
 
@@ -28,15 +34,27 @@ class KeyButton : public QAbstractButton {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A category on the score sheet, drawn as a caption on its colour, as a label would be.
-class CategoryButton : public KeyButton {
+// A row of the score sheet, a category or a total, drawn as a caption on its colour as a
+// label would be. The arrow keys reach every row; Tab, a click or Space acts only on a
+// category that can be claimed.
+class SheetButton : public KeyButton {
     Q_OBJECT
   public:
-    explicit CategoryButton(QWidget* parent);
+    SheetButton(QWidget* parent, bool category);
+    bool category() const { return category_; }
+    bool claimable() const { return claimable_; }
+    void setClaimable(bool claimable);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool category_;
+    bool claimable_ = false;
+    QString caption_;  // painted, not the button's text, which would tell readers of each change
 };
 
 // A die's square, checked while the die is held. Mouse presses pass through to the
@@ -71,13 +89,23 @@ class HoldPicture : public QLabel {
 };
 
 // Roll, Restart and Exit, with the same focus mark as the rest of the window.
-class Button : public QPushButton {
+class Button : public QPushButton, public Spoken {
     Q_OBJECT
   public:
     explicit Button(QWidget* parent);
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+};
+
+// Words a screen reader says as soon as they are shown, wherever the focus is: a notification
+// that is never drawn and takes no focus.
+class Notice : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Notice(QWidget* parent);
+    void say(const QString& words);
 };
 
 // A pip: a drawn circle that lets mouse presses through.

@@ -18,6 +18,7 @@ struct Case {
     const char* what;
     std::function<void(Harness&)> play;
     std::vector<std::pair<ControlId, std::string>> names;
+    std::string news;  // what a reader hears of the last event without a key
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -31,14 +32,15 @@ TEST_P(Names, SayWhatThePlayerSees) {
     GetParam().play(h);
     for (const auto& [id, expected] : GetParam().names)
         EXPECT_EQ(accessibleName(h.game, id), expected) << GetParam().what;
+    EXPECT_EQ(h.game.news.value_or(""), GetParam().news);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AsTheGameGoesOn, Names,
     ::testing::Values(Case{"a fresh game",
                            [](Harness&) {},
-                           {{{numbers, 1}, "Aces: 0, open"},
-                            {{chance}, "Chance: 0, open"},
+                           {{{numbers, 1}, "Aces, open"},
+                            {{chance}, "Chance, open"},
                             {{Rect, 1}, "Die 1, blank"},
                             {{press}, "Roll, 0 of 5 rolls used"},
                             {{totu}, "Upper total: 0"},
@@ -46,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                             {{tott}, "Grand total: 0"},
                             {{upscores}, "Upper Scores"},
                             {{hold, 3}, ""},
-                            {{pip, 25}, ""}}},
+                            {{pip, 25}, ""}},
+                           ""},
                       Case{"after one roll",
                            [](Harness& h) {
                                h.rollTo({1, 2, 3, 4, 5, 6});
@@ -54,26 +57,30 @@ INSTANTIATE_TEST_SUITE_P(
                            {{{Rect, 1}, "Die 1 shows 1"},
                             {{Rect, 4}, "Die 4 shows 4"},
                             {{Rect, 6}, "Die 6 shows 6"},
-                            {{press}, "Roll, 1 of 5 rolls used"}}},
-                      Case{"held dice keep their faces and say so",
+                            {{press}, "Roll, 1 of 5 rolls used"}},
+                           "Rolled 1, 2, 3, 4, 5, 6; 1 of 5 rolls used"},
+                      Case{"held dice keep their faces; the news says which are held",
                            [](Harness& h) {
                                h.rollTo({6, 2, 3, 6, 5, 1});
                                h.press(1);
                                h.press(4);
                                h.rollTo({6, 4, 4, 6, 2, 2});
                            },
-                           {{{Rect, 1}, "Die 1 shows 6, held"},
+                           {{{Rect, 1}, "Die 1 shows 6"},
                             {{Rect, 2}, "Die 2 shows 4"},
-                            {{Rect, 4}, "Die 4 shows 6, held"},
-                            {{press}, "Roll, 2 of 5 rolls used"}}},
+                            {{Rect, 4}, "Die 4 shows 6"},
+                            {{press}, "Roll, 2 of 5 rolls used"}},
+                           "Rolled 6 held, 4, 4, 6 held, 2, 2; 2 of 5 rolls used"},
                       Case{"a die held before any roll",
                            [](Harness& h) { h.press(2); },
-                           {{{Rect, 2}, "Die 2, blank, held"}, {{Rect, 1}, "Die 1, blank"}}},
+                           {{{Rect, 2}, "Die 2, blank"}, {{Rect, 1}, "Die 1, blank"}},
+                           ""},
                       Case{"all five rolls used",
                            [](Harness& h) {
                                for (int r = 0; r < 5; ++r) h.rollTo({1, 1, 2, 2, 3, 3});
                            },
-                           {{{press}, "Roll, 5 of 5 rolls used"}}},
+                           {{{press}, "Roll, 5 of 5 rolls used"}},
+                           "Rolled 1, 1, 2, 2, 3, 3; 5 of 5 rolls used, Roll is spent"},
                       Case{"a scored row is closed and the turn starts afresh",
                            [](Harness& h) {
                                h.rollTo({6, 5, 4, 3, 2, 1});
@@ -84,25 +91,36 @@ INSTANTIATE_TEST_SUITE_P(
                             {{totl}, "Lower total: 21"},
                             {{tott}, "Grand total: 21"},
                             {{Rect, 3}, "Die 3, blank"},
-                            {{press}, "Roll, 0 of 5 rolls used"}}},
+                            {{press}, "Roll, 0 of 5 rolls used"}},
+                           "Chance: 21. Upper total 0, lower total 21, total 21"},
                       Case{"a row that the dice do not fit closes with no points",
                            [](Harness& h) {
                                h.rollTo({1, 2, 3, 4, 5, 6});
                                h.game.thpair_Click();
                            },
-                           {{{thpair}, "3 Pairs: 0, closed"}, {{tott}, "Grand total: 0"}}},
+                           {{{thpair}, "3 Pairs: 0, closed"}, {{tott}, "Grand total: 0"}},
+                           "3 Pairs: 0. Upper total 0, lower total 0, total 0"},
                       Case{"six of a kind scores and stays open",
                            [](Harness& h) {
                                h.rollTo({3, 3, 3, 3, 3, 3});
                                h.game.sxkind_Click();
                            },
-                           {{{sxkind}, "Quorbel: 100, open"}, {{tott}, "Grand total: 100"}}},
+                           {{{sxkind}, "Quorbel: 100, open"}, {{tott}, "Grand total: 100"}},
+                           "Quorbel: 100. Upper total 0, lower total 100, total 100"},
                       Case{"upper rows read their score",
                            [](Harness& h) {
                                h.rollTo({4, 4, 4, 1, 2, 3});
                                h.game.numbers_Click(4);
                            },
-                           {{{numbers, 4}, "Fours: 12, closed"}, {{totu}, "Upper total: 12"}}}));
+                           {{{numbers, 4}, "Fours: 12, closed"}, {{totu}, "Upper total: 12"}},
+                           "Fours: 12. Upper total 12, lower total 0, total 12"},
+                      Case{"a restart says so",
+                           [](Harness& h) {
+                               h.rollTo({4, 4, 4, 1, 2, 3});
+                               h.game.restart_Click();
+                           },
+                           {{{press}, "Roll, 0 of 5 rolls used"}, {{numbers, 4}, "Fours, open"}},
+                           "A new game has begun"}));
 
 }  // namespace
 }  // namespace quorbel::test

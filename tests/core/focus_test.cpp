@@ -20,7 +20,7 @@ TEST(Focus, TabWalksRollTheDiceTheSheetThenRestartAndExit) {
     EXPECT_EQ(chain[24], (ControlId{exitgame, 0}));
 }
 
-TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheSheet) {
+TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheWholeSheet) {
     struct Step {
         ControlId from;
         Arrow arrow;
@@ -28,14 +28,15 @@ TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheSheet) {
     };
     const Step steps[] = {
         {{Rect, 1}, Arrow::Right, {Rect, 2}},      {{Rect, 2}, Arrow::Right, {Rect, 2}},
-        {{Rect, 2}, Arrow::Left, {Rect, 1}},       {{Rect, 1}, Arrow::Left, {Rect, 1}},
+        {{Rect, 2}, Arrow::Left, {Rect, 1}},       {{Rect, 1}, Arrow::Left, {numbers, 1}},
         {{Rect, 1}, Arrow::Down, {Rect, 3}},       {{Rect, 4}, Arrow::Down, {Rect, 6}},
         {{Rect, 6}, Arrow::Down, {Rect, 6}},       {{Rect, 5}, Arrow::Up, {Rect, 3}},
         {{Rect, 2}, Arrow::Up, {Rect, 2}},         {{numbers, 1}, Arrow::Up, {numbers, 1}},
-        {{numbers, 1}, Arrow::Down, {numbers, 2}}, {{numbers, 6}, Arrow::Down, {thpair, 0}},
-        {{thpair, 0}, Arrow::Left, {numbers, 6}},  {{sxkind, 0}, Arrow::Right, {chance, 0}},
-        {{chance, 0}, Arrow::Down, {chance, 0}},   {{press, 0}, Arrow::Down, {press, 0}},
-        {{tott, 0}, Arrow::Up, {tott, 0}},
+        {{numbers, 1}, Arrow::Down, {numbers, 2}}, {{numbers, 6}, Arrow::Down, {totu, 0}},
+        {{thpair, 0}, Arrow::Left, {totu, 0}},     {{sxkind, 0}, Arrow::Right, {chance, 0}},
+        {{chance, 0}, Arrow::Down, {totl, 0}},     {{press, 0}, Arrow::Down, {press, 0}},
+        {{tott, 0}, Arrow::Up, {totl, 0}},         {{tott, 0}, Arrow::Down, {tott, 0}},
+        {{restart, 0}, Arrow::Left, {numbers, 1}}, {{exitgame, 0}, Arrow::Up, {exitgame, 0}},
     };
     for (const Step& s : steps)
         EXPECT_EQ(arrowNeighbour(s.from, s.arrow), s.to)

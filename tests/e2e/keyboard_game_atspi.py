@@ -22,12 +22,13 @@ TEXT_ROLES = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_STATIC)
 
 
 def die_name(n, face=r"[1-6]"):
-    return rf"Die {n}(, blank| shows {face})(, held)?"
+    return rf"Die {n}(, blank| shows {face})"  # the checked state says held
 
 
 def category_name(category, score=r"\d+", state="open|closed"):
     # A scored caption may change case ("4 of a kind: 26"); names hold no regex operators.
-    return rf"(?i:{category}): {score}, ({state})"
+    # An open row that never scored reads no score ("Chance, open").
+    return rf"(?i:{category})(: {score})?, ({state})"
 
 
 # The focus order, then the totals; an index into it names a control.
@@ -37,6 +38,9 @@ CONTROLS = ([(BUTTON, r"Roll, [0-5] of 5 rolls used")]
             + [(BUTTON, "Restart"), (BUTTON, "Exit")])
 ROLL, DICE, SHEET, RESTART, EXIT = 0, range(1, 7), range(7, 23), 23, 24
 TOTALS = [(TEXT_ROLES, rf"{which} total: \d+") for which in ("Upper", "Lower", "Grand")]
+# The sheet as the arrow keys walk it, closed categories and totals included.
+REVIEW = ([(BUTTON, category_name(c, state="closed")) for c in CATEGORIES[:6]] + TOTALS[:1]
+          + [(BUTTON, category_name(c, state="closed")) for c in CATEGORIES[6:]] + TOTALS[1:])
 GRAND = len(CONTROLS) + 2  # the last of TOTALS
 
 win = atspi.window()
@@ -63,8 +67,9 @@ def usable(obj):
 
 
 def reachable(objs):
-    """The controls Tab stops at, in order: showing and enabled."""
-    return [i for i in range(len(CONTROLS)) if usable(objs[i])]
+    """The controls Tab stops at, in order: showing, enabled and focusable."""
+    return [i for i in range(len(CONTROLS))
+            if usable(objs[i]) and "focusable" in atspi.states(objs[i])]
 
 
 def focus(i, why):
@@ -93,10 +98,10 @@ def faces(objs):
     """The six dice as (face or None while blank, held)."""
     dice = []
     for n in DICE:
-        m = re.fullmatch(rf"Die {n}(?:, blank| shows ([1-6]))(, held)?", objs[n].name)
-        held = m.group(2) is not None
-        if held != ("checked" in atspi.states(objs[n])):
-            fail(f"die {n} is checked while not held, or held unchecked: {atspi.describe(objs[n])}")
+        m = re.fullmatch(rf"Die {n}(?:, blank| shows ([1-6]))", objs[n].name)
+        if m is None:
+            fail(f"die {n} reads {atspi.describe(objs[n])}")
+        held = "checked" in atspi.states(objs[n])
         dice.append((int(m.group(1)) if m.group(1) else None, held))
     return dice
 
@@ -138,8 +143,8 @@ def roll(count):
 
 def toggle(n, press, held):
     key(press)
-    atspi.find(win, DIE_ROLES, rf"Die {n} shows [1-6]" + (", held" if held else ""))
-    faces(read())  # checked exactly while held
+    atspi.wait_until(f"die {n} {'' if held else 'un'}checked",
+                     lambda: faces(read())[n - 1][1] == held)
 
 
 def turn(number):
@@ -224,8 +229,19 @@ def finish(objs):
     atspi.activate_window()
     focus(RESTART, "once the rating message is closed")
     order = walk_focus("at the end of the game")
-    if RESTART not in order or EXIT not in order or any(i in SHEET for i in order):
+    if order != [RESTART, EXIT]:
         fail(f"at the end Tab stops at {[CONTROLS[i][1] for i in order]}")
+    # The whole sheet by the arrow keys: left of Restart, then down every row and total.
+    key("Left")
+    for i, (roles, pattern) in enumerate(REVIEW):
+        if i:
+            key("Down")
+        atspi.wait_for_focus(win, roles, pattern, "reviewing the sheet")
+    for _ in range(3):
+        if "focused" in atspi.states(read()[RESTART]):
+            break
+        key("Tab")
+    focus(RESTART, "after the review")
 
     key("Return")
     fresh = [(BUTTON, category_name(c, "0", "open")) for c in CATEGORIES] + [

@@ -23,6 +23,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "dice/geometry.h"
+#include "qt/widgets.h"
 #include "records.h"
 
 namespace quorbel::test {
@@ -36,12 +37,22 @@ QPoint centreOf(int die) {
     return QPointF(centre.x, centre.y).toPoint();
 }
 
+QString captionOf(const QWidget& widget) {
+    const auto* row = qobject_cast<const qt::SheetButton*>(&widget);
+    return row ? row->caption() : widget.property("text").toString();
+}
+
 std::string differenceFrom(const Control& record, const QWidget& widget) {
     const Geometry& g = record.geometry;
     if (widget.geometry() != QRect(g.left, g.top, g.width, g.height))
         return "is not where its record puts it";
     if (widget.isHidden() == record.visible) return record.visible ? "is hidden" : "is shown";
-    if (widget.testAttribute(Qt::WA_Disabled) == record.enabled)
+    // A row of the sheet stays enabled for the arrow keys; a category mirrors its record
+    // as whether it can be claimed.
+    const auto* row = qobject_cast<const qt::SheetButton*>(&widget);
+    if (row && row->category() && row->claimable() != (record.enabled && !isClosed(record)))
+        return row->claimable() ? "can be claimed" : "cannot be claimed";
+    if (widget.testAttribute(Qt::WA_Disabled) == (record.enabled || row))
         return record.enabled ? "is disabled" : "is enabled";
     const QString caption = QString::fromStdString(record.caption);
     const auto* label = qobject_cast<const QLabel*>(&widget);
@@ -51,8 +62,7 @@ std::string differenceFrom(const Control& record, const QWidget& widget) {
         return "has the wrong background";
     switch (record.kind) {
         case ControlKind::Label:
-            if (widget.property("text") != caption)
-                return "reads " + widget.property("text").toString().toStdString();
+            if (captionOf(widget) != caption) return "reads " + captionOf(widget).toStdString();
             if (palette.color(QPalette::WindowText) != rgb(record.foreColor))
                 return "has the wrong text colour";
             break;

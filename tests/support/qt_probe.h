@@ -24,6 +24,9 @@ QColor rgb(Color color);
 // The middle of die 1..6's square, in window pixels.
 QPoint centreOf(int die);
 
+// The caption a label, button or row of the sheet shows.
+QString captionOf(const QWidget& widget);
+
 // How a widget fails to show its control's record ("is hidden", "reads Aces: 3"), or empty.
 std::string differenceFrom(const Control& record, const QWidget& widget);
 

@@ -67,7 +67,11 @@ TEST_F(KeyboardTest, TabWalksRollTheDiceAndTheOpenSheetInOrder) {
     EXPECT_EQ(tabStops(Qt::ShiftModifier), backwards);
 }
 
-TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheSheet) {
+TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheWholeSheet) {
+    tabTo(id(Rect, 3));
+    key(Qt::Key_Left);
+    EXPECT_TRUE(focused(id(numbers, 1))) << "left of the dice lies the sheet, before any roll too";
+    tabTo(id(press));
     rollByKey({1, 2, 3, 4, 5, 6});
     tabTo(id(Rect, 1));
     for (auto [arrow, to] : {std::pair{Qt::Key_Right, id(Rect, 2)},
@@ -78,10 +82,13 @@ TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheSheet) {
         EXPECT_TRUE(focused(to)) << nameOf(to.name) << to.index;
     }
     tabTo(id(numbers, 6));
-    key(Qt::Key_Down);
-    EXPECT_TRUE(focused(id(thpair)));
-    key(Qt::Key_Up);
-    EXPECT_TRUE(focused(id(numbers, 6)));
+    for (auto [arrow, to] : {std::pair{Qt::Key_Down, id(totu)},
+                             {Qt::Key_Down, id(thpair)},
+                             {Qt::Key_Up, id(totu)},
+                             {Qt::Key_Up, id(numbers, 6)}}) {
+        key(arrow);
+        EXPECT_TRUE(focused(to)) << nameOf(to.name);
+    }
 }
 
 TEST_F(KeyboardTest, SpaceAndEnterOnADieDoWhatAPressDoes) {
@@ -128,6 +135,8 @@ TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
     EXPECT_NE(messages[0].find(" " + std::to_string(total) + " "), std::string::npos)
         << messages[0];
     EXPECT_TRUE(focused(id(restart))) << "Restart has focus at the end";
+    EXPECT_EQ(tabStops(), (std::vector<QWidget*>{widget(id(restart)), widget(id(exitgame))}))
+        << "the blank dice leave the Tab chain";
 
     key(Qt::Key_Return);
     EXPECT_FALSE(window->game().isOver());
@@ -147,6 +156,17 @@ TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
     key(Qt::Key_Space);
     EXPECT_TRUE(focused(id(press)));
     EXPECT_EQ(text(id(chance)), "Chance:  21");
+    // A closed category and a total take the arrows, and no key claims anything there.
+    rollByKey({1, 1, 1, 1, 1, 1});
+    tabTo(id(sxkind));
+    for (ControlId c : {id(chance), id(totl)}) {
+        key(Qt::Key_Right);
+        ASSERT_TRUE(focused(c));
+        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) key(k);
+        EXPECT_TRUE(focused(c));
+    }
+    EXPECT_EQ(text(id(chance)), "Chance:  21");
+    EXPECT_EQ(window->game().state.claimed, 1);
 }
 
 // Only a keyboard player sees the mark, and only on the control with focus. The window

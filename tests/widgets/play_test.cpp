@@ -3,6 +3,7 @@
 #include <array>
 #include <set>
 
+#include "qt/widgets.h"
 #include "window_fixture.h"
 
 namespace quorbel::qt {
@@ -41,7 +42,7 @@ class PlayTest : public WindowTest {
     }
     int enabledCategories() const {
         int n = 0;
-        for (ControlId c : categoryLabels()) n += widget(c)->isEnabled();
+        for (ControlId c : categoryLabels()) n += static_cast<SheetButton*>(widget(c))->claimable();
         return n;
     }
     bool blue(ControlId c) const {
@@ -191,7 +192,7 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
         click(c.label);
         EXPECT_EQ(text(c.label), c.caption);
         EXPECT_TRUE(blue(c.label));
-        EXPECT_FALSE(widget(c.label)->isEnabled());
+        EXPECT_FALSE(static_cast<SheetButton*>(widget(c.label))->claimable());
         const QImage shot = widget(c.label)->grab().toImage();
         bool bluePixel = false;
         for (int y = 0; y < shot.height() && !bluePixel; ++y)
@@ -213,7 +214,7 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
         EXPECT_TRUE(blue(c.label));
         expectTotals(c.upper, c.lower, c.upper + c.lower);
         EXPECT_EQ(visiblePips(), 6);
-        EXPECT_EQ(enabledCategories(), 16);
+        EXPECT_EQ(enabledCategories(), 15) << "all but the closed one";
     }
 }
 
@@ -233,6 +234,7 @@ TEST_F(PlayTest, CategoriesTakeNoClickBeforeTheFirstRoll) {
 std::vector<std::string> snapshot(QWidget* root) {
     std::vector<std::string> lines;
     for (QWidget* w : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<Notice*>(w)) continue;  // it said a new game has begun
         QString line = QStringLiteral("%1 %2,%3 %4x%5 shown=%6 enabled=%7")
                            .arg(w->metaObject()->className())
                            .arg(w->x())
@@ -242,7 +244,7 @@ std::vector<std::string> snapshot(QWidget* root) {
                            .arg(w->isVisible())
                            .arg(w->isEnabled());
         if (auto* l = qobject_cast<QLabel*>(w)) line += " \"" + l->text() + "\"";
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) line += " \"" + b->text() + "\"";
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) line += " \"" + captionOf(*b) + "\"";
         for (auto group : {QPalette::Active, QPalette::Disabled})
             for (auto role : {QPalette::Window, QPalette::WindowText})
                 line += " " + w->palette().color(group, role).name();

@@ -50,7 +50,7 @@ class WindowTest : public ::testing::Test {
     QPushButton* button(ControlName name) const {
         return qobject_cast<QPushButton*>(widget(id(name)));
     }
-    QString text(ControlId control) const { return widget(control)->property("text").toString(); }
+    QString text(ControlId control) const { return captionOf(*widget(control)); }
 
     void click(ControlId control) { QTest::mouseClick(widget(control), Qt::LeftButton); }
     void roll(const std::vector<int>& faces) {
