@@ -12,6 +12,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils
   dbus at-spi2-core python3-pyatspi
+  orca speech-dispatcher speech-dispatcher-audio-plugins libao4
   weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file librsvg2-bin man-db reuse lintian
 )
