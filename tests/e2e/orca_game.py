@@ -19,6 +19,8 @@ import subprocess
 import sys
 import tempfile
 
+import pyatspi
+
 import atspi
 from atspi import fail, key
 
@@ -80,7 +82,7 @@ def runs_of_six(line):
 
 
 def faces(win):
-    names = [atspi.find(win, ("check box", "toggle button"), rf"Die {n}\b.*").name
+    names = [atspi.find(win, (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON), rf"Die {n}\b.*").name
              for n in range(1, 7)]
     return [int(m.group(1)) if (m := re.search(rf"Die {n}\D*([1-6])", name)) else None
             for n, name in enumerate(names, 1)]
@@ -103,7 +105,7 @@ def claim(win):
     for _ in range(30):
         key("Tab")
         here = atspi.wait_until("the focus", lambda: atspi.focused(win))
-        if atspi.role(here) == "push button" and "open" in here.name and "Roll" not in here.name:
+        if atspi.role(here) == pyatspi.ROLE_PUSH_BUTTON and "open" in here.name and "Roll" not in here.name:
             break
     else:
         fail("thirty Tabs and no open category")
@@ -131,16 +133,16 @@ try:
     atspi.activate_window()
     hear("Orca to read Roll", lambda s: s.startswith("Roll"), 0)
     for turn in range(1, 41):  # Quorbel may stay open a turn or two
-        atspi.wait_for_focus(win, "push button", r"Roll\b.*", f"at turn {turn}")
+        atspi.wait_for_focus(win, pyatspi.ROLE_PUSH_BUTTON, r"Roll\b.*", f"at turn {turn}")
         for count in range(1, 6 if turn == 1 else 2):
             roll(win, count)
         mark = len(said())
         grand = claim(win)
-        if not atspi.find_all(win, "push button", r".*\bopen\b.*"):
+        if not atspi.find_all(win, pyatspi.ROLE_PUSH_BUTTON, r".*\bopen\b.*"):
             break
-    box = atspi.find(win.getApplication(), ("alert", "dialog"), ".*", timeout=10)
+    box = atspi.find(win.getApplication(), (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG), ".*", timeout=10)
     words = " ".join(" ".join(atspi.text(o) for o in atspi.objects(box)
-                              if atspi.role(o) == "label").split())
+                              if atspi.role(o) == pyatspi.ROLE_LABEL).split())
     first = re.split(r"[.!,;]", words)[0] or fail(f"the rating reads {atspi.describe(box)}")
     print("rating: " + hear(f"the rating {words!r}", lambda s: first in s, mark))
     key("Return")
