@@ -1,5 +1,6 @@
 #include "qt/widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -172,10 +173,16 @@ Notice::Notice(QWidget* parent) : QWidget(parent) {
 }
 
 // A reader hears a notification when it is shown: hidden first, it is shown anew each time.
+// Qt 6.8 can announce the words outright, which Orca reads without a role's name before them.
 void Notice::say(const QString& words) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(parentWidget(), words);
+    QAccessible::updateAccessibility(&event);
+#else
     hide();
     setAccessibleName(words);
     show();
+#endif
 }
 
 Pip::Pip(QWidget* parent) : QWidget(parent) {

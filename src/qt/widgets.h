@@ -99,8 +99,8 @@ class Button : public QPushButton, public Spoken {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Words a screen reader says as soon as they are shown, wherever the focus is: a notification
-// that is never drawn and takes no focus.
+// Words a screen reader says at once, wherever the focus is: a notification that is never
+// drawn and takes no focus, or on Qt 6.8 and later an announcement.
 class Notice : public QWidget {
     Q_OBJECT
   public:
