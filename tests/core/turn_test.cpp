@@ -196,32 +196,27 @@ TEST(EndGame, AGameOfBlankDiceEndsWithoutAMessage) {
 }
 
 TEST(Rating, EveryBandAtItsEdges) {
-    const std::string impossible = " points! How'd you do it?";
     const struct {
-        int total;
-        std::string text;
-    } rows[] = {
-        {32800,
-         "You have finished the game with an almost impossible score of  32800" + impossible},
-        {1201, "You have finished the game with an almost impossible score of  1201" + impossible},
-        {1200, "You have gotten an amazing score of  1200 points! Yippee!"},
-        {901, "You have gotten an amazing score of  901 points! Yippee!"},
-        {900, "You have somehow gotten an astonishing score of  900 points!"},
-        {601, "You have somehow gotten an astonishing score of  601 points!"},
-        {600, "A wonderful score of  600 points has found its way into your hands. Cool!"},
-        {401, "A wonderful score of  401 points has found its way into your hands. Cool!"},
-        {400, "You must have been lucky to get  400 points."},
-        {300, "You must have been lucky to get  300 points."},
-        {281, "You must have been lucky to get  281 points."},
-        {280, "Next time, try to get a higher score - beat  280 points!"},
-        {151, "Next time, try to get a higher score - beat  151 points!"},
-        {150, "Figure out a strategy and come back next time.  150 points is not very good."},
-        {81, "Figure out a strategy and come back next time.  81 points is not very good."},
-        {80, "You must have rushed through the game to get  80 points..."},
-        {7, "You must have rushed through the game to get  7 points..."},
-        {6, "You realize you can't get worse than this, right?"},
+        std::vector<int> totals;
+        const char *before, *after;
+    } bands[] = {
+        {{32800, 1201},
+         "You have finished the game with an almost impossible score of  ",
+         " points! How'd you do it?"},
+        {{1200, 901}, "You have gotten an amazing score of  ", " points! Yippee!"},
+        {{900, 601}, "You have somehow gotten an astonishing score of  ", " points!"},
+        {{600, 401}, "A wonderful score of  ", " points has found its way into your hands. Cool!"},
+        {{400, 300, 281}, "You must have been lucky to get  ", " points."},
+        {{280, 151}, "Next time, try to get a higher score - beat  ", " points!"},
+        {{150, 81},
+         "Figure out a strategy and come back next time.  ",
+         " points is not very good."},
+        {{80, 7}, "You must have rushed through the game to get  ", " points..."},
     };
-    for (const auto& r : rows) EXPECT_EQ(ratingMessage(r.total), r.text) << r.total;
+    for (const auto& b : bands)
+        for (int total : b.totals)
+            EXPECT_EQ(ratingMessage(total), b.before + std::to_string(total) + b.after) << total;
+    EXPECT_EQ(ratingMessage(6), "You realize you can't get worse than this, right?");
     for (int total = 0; total <= 5; ++total) EXPECT_EQ(ratingMessage(total), std::nullopt);
 }
 
