@@ -126,14 +126,21 @@ void redraw(Quorbel& game, int die, int value) {
     for (int p : test::pipsOfFace(value)) game.form.pip(7 * (die - 1) + p).visible = true;
 }
 
-// Closes an upper category with a score, as a claim would, but without ending the turn.
-void closeUpper(Quorbel& game, int face, int score) {
+// Closes upper categories with scores (face, score), as claims would, but without ending
+// the turn; the upper total is set to `upper` and the grand total follows.
+void closeUpper(Quorbel& g, std::initializer_list<std::pair<int, int>> scores, int upper) {
     static constexpr std::array<const char*, 7> kPrefix = {
         "", "Aces:", "Twos:", "Threes:", "Fours:", "Fives:", "Sixes:"};
-    game.state.facescore[face] = score;
-    game.form.numbers(face).caption = std::string(kPrefix[face]) + " " + std::to_string(score);
-    game.form.numbers(face).foreColor = kBlue;
-    ++game.state.claimed;
+    for (auto [face, score] : scores) {
+        g.state.facescore[face] = score;
+        g.form.numbers(face).caption = std::string(kPrefix[face]) + " " + std::to_string(score);
+        g.form.numbers(face).foreColor = kBlue;
+        ++g.state.claimed;
+    }
+    g.state.uppertotal = upper;
+    g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
+    g.form.totu.caption = "Total: " + std::to_string(upper);
+    g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
 }
 
 struct Fault {
@@ -165,21 +172,11 @@ TEST(Invariants, CatchEachKindOfBrokenGame) {
          [](Quorbel& g) { g.state.grandtotal -= 100; }},
         {"a bonus at 75", "totals",
          [](Quorbel& g) {
-             for (auto [face, score] : {std::pair{6, 36}, {5, 25}, {2, 12}, {1, 2}})
-                 closeUpper(g, face, score);
-             g.state.uppertotal = 75 + 42;
-             g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
-             g.form.totu.caption = "Total: 117";
-             g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
+             closeUpper(g, {{6, 36}, {5, 25}, {2, 12}, {1, 2}}, 75 + 42);
          }},
         {"no bonus at 76", "totals",
          [](Quorbel& g) {
-             for (auto [face, score] : {std::pair{6, 36}, {5, 25}, {3, 15}})
-                 closeUpper(g, face, score);
-             g.state.uppertotal = 76;
-             g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
-             g.form.totu.caption = "Total: 76";
-             g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
+             closeUpper(g, {{6, 36}, {5, 25}, {3, 15}}, 76);
          }},
         {"a total caption with two blanks", "totals",
          [](Quorbel& g) { g.form.totl.caption = "Total:  " + std::to_string(g.state.lowertotal); }},
