@@ -43,10 +43,6 @@ Event pressOn(int die, int button = 1) {
     return e;
 }
 
-std::string tagOf(const std::string& violation) {
-    return violation.substr(0, violation.find(':'));
-}
-
 TEST(RandomWalk, NoEventBreaksAnyRule) {
     // QUORBEL_WALK_SEEDS=20000 makes a soak run; QUORBEL_WALK_FIRST_SEED picks up a report.
     const long seeds = fromEnvironment("QUORBEL_WALK_SEEDS", 250);
@@ -210,7 +206,7 @@ TEST(Invariants, CatchEachKindOfBrokenGame) {
     for (const Fault& fault : faults) {
         MidGame mid;
         fault.apply(mid.game());
-        EXPECT_EQ(tagOf(firstViolation(mid.game())), fault.rule) << fault.what;
+        EXPECT_EQ(ruleOf(firstViolation(mid.game())), fault.rule) << fault.what;
     }
 }
 
@@ -240,7 +236,7 @@ TEST(Invariants, CatchEachKindOfBrokenEvent) {
         MidGame mid;
         InvariantChecker checker(mid.game());
         fault.apply(mid.game());
-        EXPECT_EQ(tagOf(checker.observe(mid.game())), fault.rule) << fault.what;
+        EXPECT_EQ(ruleOf(checker.observe(mid.game())), fault.rule) << fault.what;
     }
 }
 
@@ -265,7 +261,7 @@ TEST(Invariants, AFinishedGameChangesOnlyThroughRestart) {
     const Snapshot finished = Snapshot::of(game);
     const int face = game.state.dice[1];
     game.state.dice[1] = face % 6 + 1;
-    EXPECT_EQ(tagOf(checker.observe(game)), "over");
+    EXPECT_EQ(ruleOf(checker.observe(game)), "over");
     game.state.dice[1] = face;
     checker.reset(game);
     EXPECT_EQ(checker.observe(game), "");  // an event that changes nothing

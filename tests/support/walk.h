@@ -33,6 +33,9 @@ struct Event {
 
 std::string describe(const Event& event);
 
+// The rule a violation names: "claimed" of "claimed: ...".
+std::string ruleOf(const std::string& violation);
+
 // Every control of a started game, headings, pips and the hidden template included.
 const std::vector<ControlId>& allControls();
 
