@@ -132,10 +132,6 @@ std::string structureViolation(const Form& form) {
     return {};
 }
 
-}  // namespace
-
-namespace {
-
 // holdsMayDiffer: a finished game still lets the player hold and release dice, which
 // changes nothing of the game.
 bool sameForm(const Form& one, const Form& other, bool holdsMayDiffer = false) {
