@@ -136,6 +136,7 @@ TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
         EXPECT_EQ(s.claimed, staysOpen ? 0 : 1);
         EXPECT_EQ(s.grandtotal, c.score);
         EXPECT_EQ(s.rolls, 0);
+        EXPECT_EQ(h.random.taken, 6 - std::count(c.dice.begin(), c.dice.end(), 0));
         EXPECT_TRUE(visiblePips(h.game.form).empty());
     }
 }

@@ -77,16 +77,6 @@ TEST(Claims, SixOfAKindScoresAgainAndAgainUntilClosed) {
     EXPECT_EQ(h.game.state.rolls, 1);
 }
 
-TEST(Claims, SixBlankDiceCloseSixOfAKind) {
-    Harness h;
-    h.enter({0, 0, 0, 0, 0, 0}, {sxkind, 0});
-    EXPECT_EQ(h.random.taken, 0);
-    EXPECT_TRUE(isClosed(h.game.form.sxkind));
-    EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel: 0");
-    EXPECT_EQ(h.game.state.sxkindscore, 0);
-    EXPECT_EQ(h.game.state.claimed, 1);
-}
-
 TEST(Claims, LongSeriesOfSixOfAKindDoesNotWrap) {
     struct Row {
         int scores, slot;
