@@ -49,12 +49,7 @@ TEST(RandomWalk, NoEventBreaksAnyRule) {
     const long firstSeed = fromEnvironment("QUORBEL_WALK_FIRST_SEED", 1);
     constexpr int kEventsPerSeed = 2000;
 
-    long events = 0;
-    long games = 0;
-    long restarts = 0;
-    long exits = 0;
-    long sixes = 0;
-    long messages = 0;
+    long events = 0, games = 0, restarts = 0, exits = 0, sixes = 0, messages = 0;
     const auto started = std::chrono::steady_clock::now();
     for (long seed = firstSeed; seed < firstSeed + seeds; ++seed) {
         Session session;
