@@ -168,10 +168,6 @@ const Snapshot& freshGame() {
     return fresh;
 }
 
-std::string firstViolation(const Quorbel& game) {
-    return firstViolation(game.state, game.form);
-}
-
 std::string firstViolation(const GameState& s, const Form& form) {
     if (auto broken = structureViolation(form); !broken.empty()) return broken;
 

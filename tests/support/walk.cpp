@@ -51,10 +51,6 @@ double drawFor(int face, double within) {
     return std::nextafter(face / 6.0, 0.0);  // the last draw that still gives the face
 }
 
-Session::Session() {
-    start();
-}
-
 void Session::start() {
     Services services{
         .showMessage =

@@ -43,7 +43,7 @@ const std::vector<ControlId>& allControls();
 // Exit ends the program; the next event goes to a newly started one.
 class Session {
   public:
-    Session();
+    Session() { start(); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
