@@ -147,8 +147,7 @@ void Storm::eventsRainOnEveryControl_data() {
 void Storm::eventsRainOnEveryControl() {
     QFETCH(int, seed);
     RepeatableRandom random(static_cast<std::uint64_t>(seed), RepeatableRandom::Sticky);
-    int exits = 0;
-    int ratings = 0;
+    int exits = 0, ratings = 0;
     StormRunner* running = nullptr;  // the storm below, once it is up
     // While a rating is shown, more events arrive.
     qt::MainWindow window(random, Services{[&](const std::string&) {

@@ -85,11 +85,8 @@ void WindowInput::closingTheWindowUnderTheRating() {
     const std::optional<ControlId> last = w.playToTheLastClaim();
     QVERIFY(last);
     std::string behindTheBox = "no box";
-    bool plainOk = false;
     Qt::WindowFlags frame;
-    bool closedUnderTheBox = false;
-    bool boxStillOpen = false;
-    bool closedByOk = false;
+    bool plainOk = false, closedUnderTheBox = false, boxStillOpen = false, closedByOk = false;
     // The box is up over the final sheet: close the main window now, and the box a little
     // later with its OK button.
     MessageBoxWatcher watcher([&](QMessageBox& box) {
