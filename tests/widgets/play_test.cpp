@@ -19,10 +19,6 @@ Offsets pipsAt(int face) {
     return at;
 }
 
-QString total(int n) {
-    return QStringLiteral("Total: %1").arg(n);
-}
-
 class PlayTest : public WindowTest {
   protected:
     // The visible pip widgets inside die square d, as offsets from its corner.
@@ -51,6 +47,7 @@ class PlayTest : public WindowTest {
                p.color(QPalette::Disabled, QPalette::WindowText) == kBlueText;
     }
     void expectTotals(int upper, int lower, int grand) const {
+        const auto total = [](int n) { return QStringLiteral("Total: %1").arg(n); };
         EXPECT_EQ(text(id(totu)), total(upper));
         EXPECT_EQ(text(id(totl)), total(lower));
         EXPECT_EQ(text(id(tott)), total(grand));
