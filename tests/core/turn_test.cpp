@@ -78,26 +78,22 @@ TEST(Claims, SixOfAKindScoresAgainAndAgainUntilClosed) {
 }
 
 TEST(Claims, LongSeriesOfSixOfAKindDoesNotWrap) {
-    struct Row {
-        int scores, slot;
-        const char* total;
-    };
-    for (const Row& r : {Row{20, 2950, "Total: 2950"}, Row{219, 32800, "Total: 32800"}}) {
+    for (const auto& [scores, slot] : {std::pair{20, 2950}, {219, 32800}}) {
         Harness h;
-        for (int n = 0; n < r.scores; ++n) h.enter(kSix, {sxkind, 0});
-        EXPECT_EQ(h.game.state.sxkindscore, r.slot);
-        EXPECT_EQ(h.game.state.lowertotal, r.slot);
-        EXPECT_EQ(h.game.state.grandtotal, r.slot);
-        EXPECT_EQ(h.game.form.totl.caption, r.total);
-        EXPECT_EQ(h.game.form.tott.caption, r.total);
-        EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  " + std::to_string(r.slot));
+        for (int n = 0; n < scores; ++n) h.enter(kSix, {sxkind, 0});
+        EXPECT_EQ(h.game.state.sxkindscore, slot);
+        EXPECT_EQ(h.game.state.lowertotal, slot);
+        EXPECT_EQ(h.game.state.grandtotal, slot);
+        EXPECT_EQ(h.game.form.totl.caption, "Total: " + std::to_string(slot));
+        EXPECT_EQ(h.game.form.tott.caption, "Total: " + std::to_string(slot));
+        EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  " + std::to_string(slot));
         // Close the rest with dice worth 14 in the upper sheet and 14 as chance.
         for (ControlId id : categoryLabels()) h.enter(kNothing, id);
-        EXPECT_EQ(h.game.state.sxkindscore, r.slot);
+        EXPECT_EQ(h.game.state.sxkindscore, slot);
         EXPECT_EQ(h.messages,
                   std::vector<std::string>{
                       "You have finished the game with an almost impossible score of  " +
-                      std::to_string(r.slot + 28) + " points! How'd you do it?"});
+                      std::to_string(slot + 28) + " points! How'd you do it?"});
     }
 }
 
@@ -107,23 +103,18 @@ struct Turn {
 };
 
 TEST(EndTurn, UpperBonusOnlyAboveSeventyFive) {
-    struct Row {
-        Faces aces;
-        int upper;
-        const char* caption;
-    };
-    for (const Row& r :
-         {Row{{1, 2, 2, 2, 2, 2}, 75, "Total: 75"}, Row{{1, 1, 2, 2, 2, 2}, 118, "Total: 118"}}) {
+    for (const auto& [aces, upper] :
+         {std::pair{Faces{1, 2, 2, 2, 2, 2}, 75}, {{1, 1, 2, 2, 2, 2}, 118}}) {
         Harness h;
         h.enter({6, 6, 6, 6, 6, 6}, {numbers, 6});
         h.enter({5, 5, 5, 5, 5, 5}, {numbers, 5});
         h.enter({4, 4, 1, 1, 1, 1}, {numbers, 4});
         EXPECT_EQ(h.game.state.uppertotal, 74);
-        h.enter(r.aces, {numbers, 1});
-        EXPECT_EQ(h.game.state.uppertotal, r.upper);
-        EXPECT_EQ(h.game.form.totu.caption, r.caption);
-        EXPECT_EQ(h.game.state.grandtotal, r.upper);
-        EXPECT_EQ(h.game.form.tott.caption, r.caption);
+        h.enter(aces, {numbers, 1});
+        EXPECT_EQ(h.game.state.uppertotal, upper);
+        EXPECT_EQ(h.game.form.totu.caption, "Total: " + std::to_string(upper));
+        EXPECT_EQ(h.game.state.grandtotal, upper);
+        EXPECT_EQ(h.game.form.tott.caption, "Total: " + std::to_string(upper));
     }
 }
 
