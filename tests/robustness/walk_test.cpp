@@ -93,18 +93,14 @@ TEST(RandomWalk, NoEventBreaksAnyRule) {
 struct MidGame {
     Session session;
     MidGame() {
-        for (const Event& e : {
-                 roll({2, 2, 5, 5, 6, 6}),
-                 clickOn(ControlName::thpair),
-                 roll({6, 6, 6, 6, 6, 6}),
-                 clickOn(ControlName::sxkind),
-                 roll({1, 2, 3, 4, 5, 6}),
-                 clickOn(ControlName::gstr),
-                 roll({1, 1, 2, 2, 3, 3}),
-                 clickOn(ControlName::lstr),
-                 roll({3, 3, 3, 3, 1, 2}),
-                 pressOn(1),
-             })
+        // clang-format off
+        const Event events[] = {roll({2, 2, 5, 5, 6, 6}), clickOn(ControlName::thpair),
+                                roll({6, 6, 6, 6, 6, 6}), clickOn(ControlName::sxkind),
+                                roll({1, 2, 3, 4, 5, 6}), clickOn(ControlName::gstr),
+                                roll({1, 1, 2, 2, 3, 3}), clickOn(ControlName::lstr),
+                                roll({3, 3, 3, 3, 1, 2}), pressOn(1)};
+        // clang-format on
+        for (const Event& e : events)
             if (std::string broken = session.apply(e); !broken.empty())
                 throw std::logic_error("the set-up broke a rule: " + broken);
     }
