@@ -141,26 +141,17 @@ struct Window {
     }
 };
 
-// The constructor alone: records, widgets and the first mirror.
-void Build(benchmark::State& state) {
+// The constructor alone: records, widgets and the first mirror; or built, shown and
+// painted once: what stands between start-up and the first frame.
+void Build(benchmark::State& state, bool showAndPaint) {
     RepeatableRandom random;
     for (auto _ : state) {
         auto window = std::make_unique<MainWindow>(random, Services{{}, [] {}});
         benchmark::DoNotOptimize(window.get());
-        state.PauseTiming();
-        window.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
-// Built, shown and painted once: what stands between start-up and the first frame.
-void BuildShowPaint(benchmark::State& state) {
-    RepeatableRandom random;
-    for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(random, Services{{}, [] {}});
-        window->show();
-        QApplication::processEvents();
+        if (showAndPaint) {
+            window->show();
+            QApplication::processEvents();
+        }
         state.PauseTiming();
         window.reset();
         QApplication::processEvents();
@@ -264,25 +255,25 @@ void Restart(benchmark::State& state, bool paint) {
 void registerAll() {
     using enum ControlName;
     const auto us = benchmark::kMicrosecond;
-    benchmark::RegisterBenchmark("Window/build", Build)->Unit(us);
-    benchmark::RegisterBenchmark("Window/build+show+paint", BuildShowPaint)->Unit(us);
+    benchmark::RegisterBenchmark("Window/build", Build, false)->Unit(us);
+    benchmark::RegisterBenchmark("Window/build+show+paint", Build, true)->Unit(us);
     benchmark::RegisterBenchmark("Roll/mirrored", Roll, false)->Unit(us);
     benchmark::RegisterBenchmark("Roll/mirrored+painted", Roll, true)->Unit(us);
     benchmark::RegisterBenchmark("Roll/first of a turn", FirstRoll)->Unit(us);
     const Dice threes = {0, 3, 3, 3, 1, 2, 5};
-    const Dice noStraight = {0, 1, 1, 3, 4, 5, 6};
-    benchmark::RegisterBenchmark("Claim/thrkind mirrored", Claim, ControlId{thrkind, 0}, threes,
-                                 false)
-        ->Unit(us);
-    benchmark::RegisterBenchmark("Claim/thrkind mirrored+painted", Claim, ControlId{thrkind, 0},
-                                 threes, true)
-        ->Unit(us);
-    benchmark::RegisterBenchmark("Claim/Threes mirrored", Claim, ControlId{numbers, 3}, threes,
-                                 false)
-        ->Unit(us);
-    benchmark::RegisterBenchmark("Claim/gstr closed with 0, mirrored", Claim, ControlId{gstr, 0},
-                                 noStraight, false)
-        ->Unit(us);
+    const struct {
+        const char* name;
+        ControlId id;
+        Dice dice;
+        bool paint;
+    } claims[] = {
+        {"Claim/thrkind mirrored", {thrkind, 0}, threes, false},
+        {"Claim/thrkind mirrored+painted", {thrkind, 0}, threes, true},
+        {"Claim/Threes mirrored", {numbers, 3}, threes, false},
+        {"Claim/gstr closed with 0, mirrored", {gstr, 0}, {0, 1, 1, 3, 4, 5, 6}, false},
+    };
+    for (const auto& c : claims)
+        benchmark::RegisterBenchmark(c.name, Claim, c.id, c.dice, c.paint)->Unit(us);
     benchmark::RegisterBenchmark("Restart/mirrored", Restart, false)->Unit(us);
     benchmark::RegisterBenchmark("Restart/mirrored+painted", Restart, true)->Unit(us);
 }

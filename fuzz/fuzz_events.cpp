@@ -39,24 +39,14 @@ class Bytes {
 
 // 0..239 spread evenly over [0, 1), forty to a face; 240..255 the edges of the faces.
 double drawFrom(std::uint8_t b) {
+    // clang-format off
     static const std::array<double, 16> kEdges = {
-        0.0,
-        1.0 / 6,
-        2.0 / 6,
-        3.0 / 6,
-        4.0 / 6,
-        5.0 / 6,
-        std::nextafter(1.0 / 6, 0.0),
-        std::nextafter(2.0 / 6, 0.0),
-        std::nextafter(3.0 / 6, 0.0),
-        std::nextafter(4.0 / 6, 0.0),
-        std::nextafter(5.0 / 6, 0.0),
-        std::nextafter(1.0, 0.0),
-        std::numeric_limits<double>::denorm_min(),
-        std::nextafter(0.5, 1.0),
-        0.999,
-        1e-300,
+        0.0, 1.0 / 6, 2.0 / 6, 3.0 / 6, 4.0 / 6, 5.0 / 6,
+        std::nextafter(1.0 / 6, 0.0), std::nextafter(2.0 / 6, 0.0), std::nextafter(3.0 / 6, 0.0),
+        std::nextafter(4.0 / 6, 0.0), std::nextafter(5.0 / 6, 0.0), std::nextafter(1.0, 0.0),
+        std::numeric_limits<double>::denorm_min(), std::nextafter(0.5, 1.0), 0.999, 1e-300,
     };
+    // clang-format on
     return b < 240 ? b / 240.0 : kEdges[b - 240u];
 }
 

@@ -57,15 +57,8 @@ def before_first_roll():
 def main():
     out = pathlib.Path(__file__).resolve().parent / "corpus"
     out.mkdir(exist_ok=True)
-    seeds = {
-        "whole_game": whole_game(),
-        "held_rolls": held_rolls(),
-        "six_of_a_kind": six_of_a_kind(),
-        "edges": edges(),
-        "before_first_roll": before_first_roll(),
-    }
-    for name, data in seeds.items():
-        (out / name).write_bytes(data)
+    for seed in (whole_game, held_rolls, six_of_a_kind, edges, before_first_roll):
+        (out / seed.__name__).write_bytes(seed())
 
 
 if __name__ == "__main__":

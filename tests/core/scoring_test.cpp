@@ -16,30 +16,13 @@ namespace {
 using enum ControlName;
 
 int slotOf(const GameState& s, CategoryIndex c) {
-    switch (c) {
-        case ThreePairs:
-            return s.thpairscore;
-        case ThreeOfAKind:
-            return s.thrkindscore;
-        case TwoTriples:
-            return s.ttkindscore;
-        case FourOfAKind:
-            return s.frkindscore;
-        case FiveOfAKind:
-            return s.fvkindscore;
-        case SmallStraight:
-            return s.sstrscore;
-        case LargeStraight:
-            return s.lstrscore;
-        case GiantStraight:
-            return s.gstrscore;
-        case SixOfAKind:
-            return s.sxkindscore;
-        case Chance:
-            return s.chancescore;
-        default:
-            return s.facescore[c - Aces + 1];
-    }
+    // Three pairs to chance, in the sheet's order.
+    static constexpr int GameState::*kLower[] = {&GameState::thpairscore, &GameState::thrkindscore,
+                                                 &GameState::ttkindscore, &GameState::frkindscore,
+                                                 &GameState::fvkindscore, &GameState::sstrscore,
+                                                 &GameState::lstrscore,   &GameState::gstrscore,
+                                                 &GameState::sxkindscore, &GameState::chancescore};
+    return c < ThreePairs ? s.facescore[c - Aces + 1] : s.*kLower[c - ThreePairs];
 }
 
 struct Claim {
@@ -153,6 +136,7 @@ TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
         EXPECT_EQ(s.claimed, staysOpen ? 0 : 1);
         EXPECT_EQ(s.grandtotal, c.score);
         EXPECT_EQ(s.rolls, 0);
+        EXPECT_EQ(h.random.taken, 6 - std::count(c.dice.begin(), c.dice.end(), 0));
         EXPECT_TRUE(visiblePips(h.game.form).empty());
     }
 }

@@ -17,7 +17,7 @@ constexpr Font kButton{"Times New Roman", 14.25, true};
 
 // Labels: all shown, none blue; the category labels wait for the first roll.
 struct DesignedLabel {
-    ControlName name;
+    ControlId id;
     const char* caption;
     Geometry at;
     Color back;
@@ -26,21 +26,27 @@ struct DesignedLabel {
 };
 
 const DesignedLabel kLabels[] = {
-    {upscores, "Upper Scores", {0, 0, 109, 27}, 0x0000C000, kImpact, true},
-    {lwscores, "Lower Scores", {128, 0, 109, 27}, 0x000000C0, kImpact, true},
-    {thpair, "3 Pairs: 0", {136, 32, 93, 23}, 0x000000FF, kSheet, false},
-    {thrkind, "3 of a Kind: 0", {120, 64, 125, 23}, 0x000000FF, kSheet, false},
-    {ttkind, "2 3-of-a-Kinds: 0", {112, 96, 141, 23}, 0x000000FF, kSheet, false},
-    {frkind, "4 of a Kind: 0", {120, 128, 125, 23}, 0x000000FF, kSheet, false},
-    {fvkind, "5 of a Kind: 0", {120, 160, 125, 23}, 0x000000FF, kSheet, false},
-    {sstr, "Small Straight: 0", {112, 192, 141, 23}, 0x000000FF, kSheet, false},
-    {lstr, "Large Straight: 0", {112, 224, 141, 23}, 0x000000FF, kSheet, false},
-    {gstr, "Giant Straight: 0", {112, 256, 141, 23}, 0x000000FF, kSheet, false},
-    {sxkind, "Quorbel: 0", {120, 288, 125, 23}, 0x000000FF, kSheet, false},
-    {chance, "Chance: 0", {120, 320, 125, 23}, 0x000000FF, kSheet, false},
-    {totu, "Total: 0", {8, 224, 89, 25}, 0x0080FF80, kSheet, true},
-    {totl, "Total: 0", {120, 352, 121, 25}, 0x008080FF, kSheet, true},
-    {tott, "Total: 0", {0, 320, 113, 33}, 0x00FFFF80, kBig, true},
+    {{numbers, 1}, "Aces: 0", {8, 32, 88, 23}, 0x0000FF00, kSheet, false},
+    {{numbers, 2}, "Twos: 0", {8, 64, 88, 23}, 0x0000FF00, kSheet, false},
+    {{numbers, 3}, "Threes: 0", {8, 96, 88, 23}, 0x0000FF00, kSheet, false},
+    {{numbers, 4}, "Fours: 0", {8, 128, 88, 23}, 0x0000FF00, kSheet, false},
+    {{numbers, 5}, "Fives: 0", {8, 160, 88, 23}, 0x0000FF00, kSheet, false},
+    {{numbers, 6}, "Sixes: 0", {8, 192, 88, 23}, 0x0000FF00, kSheet, false},
+    {{upscores}, "Upper Scores", {0, 0, 109, 27}, 0x0000C000, kImpact, true},
+    {{lwscores}, "Lower Scores", {128, 0, 109, 27}, 0x000000C0, kImpact, true},
+    {{thpair}, "3 Pairs: 0", {136, 32, 93, 23}, 0x000000FF, kSheet, false},
+    {{thrkind}, "3 of a Kind: 0", {120, 64, 125, 23}, 0x000000FF, kSheet, false},
+    {{ttkind}, "2 3-of-a-Kinds: 0", {112, 96, 141, 23}, 0x000000FF, kSheet, false},
+    {{frkind}, "4 of a Kind: 0", {120, 128, 125, 23}, 0x000000FF, kSheet, false},
+    {{fvkind}, "5 of a Kind: 0", {120, 160, 125, 23}, 0x000000FF, kSheet, false},
+    {{sstr}, "Small Straight: 0", {112, 192, 141, 23}, 0x000000FF, kSheet, false},
+    {{lstr}, "Large Straight: 0", {112, 224, 141, 23}, 0x000000FF, kSheet, false},
+    {{gstr}, "Giant Straight: 0", {112, 256, 141, 23}, 0x000000FF, kSheet, false},
+    {{sxkind}, "Quorbel: 0", {120, 288, 125, 23}, 0x000000FF, kSheet, false},
+    {{chance}, "Chance: 0", {120, 320, 125, 23}, 0x000000FF, kSheet, false},
+    {{totu}, "Total: 0", {8, 224, 89, 25}, 0x0080FF80, kSheet, true},
+    {{totl}, "Total: 0", {120, 352, 121, 25}, 0x008080FF, kSheet, true},
+    {{tott}, "Total: 0", {0, 320, 113, 33}, 0x00FFFF80, kBig, true},
 };
 
 // Push buttons: only Roll is shown until the game ends.
@@ -71,13 +77,17 @@ TEST(StartUp, TheWindowIsBuiltAsDesigned) {
     EXPECT_EQ(kWindowHeight, 385);
     EXPECT_EQ(kWindowColor, 0x0000FFFFu);
     Harness h;
+    ASSERT_EQ(h.game.form.numbers.lower(), 1);
+    ASSERT_EQ(h.game.form.numbers.upper(), 6);
     for (const DesignedLabel& d : kLabels) {
-        const Control& c = h.game.form.find({d.name, 0});
+        const Control& c = h.game.form.find(d.id);
         SCOPED_TRACE(d.caption);
+        EXPECT_EQ(c.id, d.id);
         EXPECT_EQ(c.kind, ControlKind::Label);
         EXPECT_EQ(c.caption, d.caption);
         EXPECT_EQ(c.geometry, d.at);
         EXPECT_EQ(c.backColor, std::optional<Color>(d.back));
+        EXPECT_EQ(c.foreColor, kBlack);
         EXPECT_EQ(c.font, d.font);
         EXPECT_TRUE(c.visible);
         EXPECT_EQ(c.enabled, d.enabled);
@@ -93,28 +103,6 @@ TEST(StartUp, TheWindowIsBuiltAsDesigned) {
         EXPECT_TRUE(c.enabled);
     }
     for (const Control& c : snapshot(h.game.form)) EXPECT_NE(c.foreColor, kBlue);
-}
-
-TEST(StartUp, SixUpperLabelsOneRowApart) {
-    static const char* const kCaptions[] = {"Aces: 0",  "Twos: 0",  "Threes: 0",
-                                            "Fours: 0", "Fives: 0", "Sixes: 0"};
-    Harness h;
-    const ControlArray& numbers = h.game.form.numbers;
-    ASSERT_EQ(numbers.lower(), 1);
-    ASSERT_EQ(numbers.upper(), 6);
-    for (int i = 1; i <= 6; ++i) {
-        const Control& c = numbers(i);
-        SCOPED_TRACE(i);
-        EXPECT_EQ(c.id, (ControlId{ControlName::numbers, i}));
-        EXPECT_EQ(c.kind, ControlKind::Label);
-        EXPECT_EQ(c.caption, kCaptions[i - 1]);
-        EXPECT_EQ(c.geometry, (Geometry{8, 32 * i, 88, 23}));
-        EXPECT_EQ(c.backColor, std::optional<Color>(0x0000FF00));
-        EXPECT_EQ(c.foreColor, 0x00000000u);
-        EXPECT_EQ(c.font, kSheet);
-        EXPECT_TRUE(c.visible);
-        EXPECT_FALSE(c.enabled);
-    }
 }
 
 TEST(StartUp, DiceSquaresHoldPicturesAndPips) {

@@ -77,37 +77,23 @@ TEST(Claims, SixOfAKindScoresAgainAndAgainUntilClosed) {
     EXPECT_EQ(h.game.state.rolls, 1);
 }
 
-TEST(Claims, SixBlankDiceCloseSixOfAKind) {
-    Harness h;
-    h.enter({0, 0, 0, 0, 0, 0}, {sxkind, 0});
-    EXPECT_EQ(h.random.taken, 0);
-    EXPECT_TRUE(isClosed(h.game.form.sxkind));
-    EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel: 0");
-    EXPECT_EQ(h.game.state.sxkindscore, 0);
-    EXPECT_EQ(h.game.state.claimed, 1);
-}
-
 TEST(Claims, LongSeriesOfSixOfAKindDoesNotWrap) {
-    struct Row {
-        int scores, slot;
-        const char* total;
-    };
-    for (const Row& r : {Row{20, 2950, "Total: 2950"}, Row{219, 32800, "Total: 32800"}}) {
+    for (const auto& [scores, slot] : {std::pair{20, 2950}, {219, 32800}}) {
         Harness h;
-        for (int n = 0; n < r.scores; ++n) h.enter(kSix, {sxkind, 0});
-        EXPECT_EQ(h.game.state.sxkindscore, r.slot);
-        EXPECT_EQ(h.game.state.lowertotal, r.slot);
-        EXPECT_EQ(h.game.state.grandtotal, r.slot);
-        EXPECT_EQ(h.game.form.totl.caption, r.total);
-        EXPECT_EQ(h.game.form.tott.caption, r.total);
-        EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  " + std::to_string(r.slot));
+        for (int n = 0; n < scores; ++n) h.enter(kSix, {sxkind, 0});
+        EXPECT_EQ(h.game.state.sxkindscore, slot);
+        EXPECT_EQ(h.game.state.lowertotal, slot);
+        EXPECT_EQ(h.game.state.grandtotal, slot);
+        EXPECT_EQ(h.game.form.totl.caption, "Total: " + std::to_string(slot));
+        EXPECT_EQ(h.game.form.tott.caption, "Total: " + std::to_string(slot));
+        EXPECT_EQ(h.game.form.sxkind.caption, "Quorbel:  " + std::to_string(slot));
         // Close the rest with dice worth 14 in the upper sheet and 14 as chance.
         for (ControlId id : categoryLabels()) h.enter(kNothing, id);
-        EXPECT_EQ(h.game.state.sxkindscore, r.slot);
+        EXPECT_EQ(h.game.state.sxkindscore, slot);
         EXPECT_EQ(h.messages,
                   std::vector<std::string>{
                       "You have finished the game with an almost impossible score of  " +
-                      std::to_string(r.slot + 28) + " points! How'd you do it?"});
+                      std::to_string(slot + 28) + " points! How'd you do it?"});
     }
 }
 
@@ -117,23 +103,18 @@ struct Turn {
 };
 
 TEST(EndTurn, UpperBonusOnlyAboveSeventyFive) {
-    struct Row {
-        Faces aces;
-        int upper;
-        const char* caption;
-    };
-    for (const Row& r :
-         {Row{{1, 2, 2, 2, 2, 2}, 75, "Total: 75"}, Row{{1, 1, 2, 2, 2, 2}, 118, "Total: 118"}}) {
+    for (const auto& [aces, upper] :
+         {std::pair{Faces{1, 2, 2, 2, 2, 2}, 75}, {{1, 1, 2, 2, 2, 2}, 118}}) {
         Harness h;
         h.enter({6, 6, 6, 6, 6, 6}, {numbers, 6});
         h.enter({5, 5, 5, 5, 5, 5}, {numbers, 5});
         h.enter({4, 4, 1, 1, 1, 1}, {numbers, 4});
         EXPECT_EQ(h.game.state.uppertotal, 74);
-        h.enter(r.aces, {numbers, 1});
-        EXPECT_EQ(h.game.state.uppertotal, r.upper);
-        EXPECT_EQ(h.game.form.totu.caption, r.caption);
-        EXPECT_EQ(h.game.state.grandtotal, r.upper);
-        EXPECT_EQ(h.game.form.tott.caption, r.caption);
+        h.enter(aces, {numbers, 1});
+        EXPECT_EQ(h.game.state.uppertotal, upper);
+        EXPECT_EQ(h.game.form.totu.caption, "Total: " + std::to_string(upper));
+        EXPECT_EQ(h.game.state.grandtotal, upper);
+        EXPECT_EQ(h.game.form.tott.caption, "Total: " + std::to_string(upper));
     }
 }
 
@@ -196,32 +177,27 @@ TEST(EndGame, AGameOfBlankDiceEndsWithoutAMessage) {
 }
 
 TEST(Rating, EveryBandAtItsEdges) {
-    const std::string impossible = " points! How'd you do it?";
     const struct {
-        int total;
-        std::string text;
-    } rows[] = {
-        {32800,
-         "You have finished the game with an almost impossible score of  32800" + impossible},
-        {1201, "You have finished the game with an almost impossible score of  1201" + impossible},
-        {1200, "You have gotten an amazing score of  1200 points! Yippee!"},
-        {901, "You have gotten an amazing score of  901 points! Yippee!"},
-        {900, "You have somehow gotten an astonishing score of  900 points!"},
-        {601, "You have somehow gotten an astonishing score of  601 points!"},
-        {600, "A wonderful score of  600 points has found its way into your hands. Cool!"},
-        {401, "A wonderful score of  401 points has found its way into your hands. Cool!"},
-        {400, "You must have been lucky to get  400 points."},
-        {300, "You must have been lucky to get  300 points."},
-        {281, "You must have been lucky to get  281 points."},
-        {280, "Next time, try to get a higher score - beat  280 points!"},
-        {151, "Next time, try to get a higher score - beat  151 points!"},
-        {150, "Figure out a strategy and come back next time.  150 points is not very good."},
-        {81, "Figure out a strategy and come back next time.  81 points is not very good."},
-        {80, "You must have rushed through the game to get  80 points..."},
-        {7, "You must have rushed through the game to get  7 points..."},
-        {6, "You realize you can't get worse than this, right?"},
+        std::vector<int> totals;
+        const char *before, *after;
+    } bands[] = {
+        {{32800, 1201},
+         "You have finished the game with an almost impossible score of  ",
+         " points! How'd you do it?"},
+        {{1200, 901}, "You have gotten an amazing score of  ", " points! Yippee!"},
+        {{900, 601}, "You have somehow gotten an astonishing score of  ", " points!"},
+        {{600, 401}, "A wonderful score of  ", " points has found its way into your hands. Cool!"},
+        {{400, 300, 281}, "You must have been lucky to get  ", " points."},
+        {{280, 151}, "Next time, try to get a higher score - beat  ", " points!"},
+        {{150, 81},
+         "Figure out a strategy and come back next time.  ",
+         " points is not very good."},
+        {{80, 7}, "You must have rushed through the game to get  ", " points..."},
     };
-    for (const auto& r : rows) EXPECT_EQ(ratingMessage(r.total), r.text) << r.total;
+    for (const auto& b : bands)
+        for (int total : b.totals)
+            EXPECT_EQ(ratingMessage(total), b.before + std::to_string(total) + b.after) << total;
+    EXPECT_EQ(ratingMessage(6), "You realize you can't get worse than this, right?");
     for (int total = 0; total <= 5; ++total) EXPECT_EQ(ratingMessage(total), std::nullopt);
 }
 

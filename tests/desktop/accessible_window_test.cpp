@@ -1,49 +1,35 @@
 // The real window, under Qt's offscreen platform, as assistive technology reads it.
-#include <gtest/gtest.h>
-
 #include <QAccessible>
-#include <QPushButton>
-#include <QTest>
 #include <map>
 
 #include "game/spoken.h"
-#include "qt/main_window.h"
-#include "qt_probe.h"
-#include "random_sources.h"
+#include "window_fixture.h"
 
 namespace quorbel::qt {
 namespace {
 
 using enum ControlName;
-using namespace quorbel::test;
 
-class AccessibleWindow : public ::testing::Test {
+class AccessibleWindow : public WindowTest {
   protected:
     QString nameOf(ControlId id) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window.widgetFor(id));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window->widgetFor(id));
         return face ? face->text(QAccessible::Name) : QStringLiteral("<no interface>");
     }
     QString descriptionOf(ControlId id) {
-        return QAccessible::queryAccessibleInterface(window.widgetFor(id))
+        return QAccessible::queryAccessibleInterface(window->widgetFor(id))
             ->text(QAccessible::Description);
-    }
-    void roll(std::initializer_list<int> faces) {
-        dice.queueFaces(faces);
-        QTest::mouseClick(window.widgetFor({press}), Qt::LeftButton);
     }
 
     // Every widget reads what the game's records say it shows, right now.
     void expectAllCurrent() {
-        Quorbel& game = window.game();
+        Quorbel& game = window->game();
         game.form.forEachControl([&](const Control& control) {
             if (control.kind == ControlKind::Pip || control.kind == ControlKind::Picture) return;
             const auto expected = QString::fromStdString(accessibleName(game, control.id));
             EXPECT_EQ(nameOf(control.id), expected);
         });
     }
-
-    ScriptedRandom dice;
-    MainWindow window{dice, Services{{}, [] {}}};
 };
 
 TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
@@ -58,18 +44,18 @@ TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
 
     EXPECT_EQ(descriptionOf({press}), "Dice: 5, 2, 5, 5, 1, 6");
 
-    pressAt(window, centreOf(3), Qt::LeftButton, Route::Window, nullptr, false);
-    pressAt(window, centreOf(6), Qt::LeftButton, Route::Window, nullptr, false);
+    pressAt(*window, centreOf(3), Qt::LeftButton, Route::Window, nullptr, false);
+    pressAt(*window, centreOf(6), Qt::LeftButton, Route::Window, nullptr, false);
     EXPECT_EQ(descriptionOf({press}), "Dice: 5, 2, 5 held, 5, 1, 6 held");
     EXPECT_EQ(nameOf({Rect, 3}), "Die 3 shows 5");
     EXPECT_EQ(nameOf({Rect, 6}), "Die 6 shows 6");
     expectAllCurrent();
 
-    QTest::mouseClick(window.widgetFor({hold, 6}), Qt::LeftButton);  // HOLD lets the die go
+    QTest::mouseClick(window->widgetFor({hold, 6}), Qt::LeftButton);  // HOLD lets the die go
     EXPECT_EQ(nameOf({Rect, 6}), "Die 6 shows 6");
     expectAllCurrent();
 
-    QTest::mouseClick(window.widgetFor({chance}), Qt::LeftButton);
+    QTest::mouseClick(window->widgetFor({chance}), Qt::LeftButton);
     EXPECT_EQ(nameOf({chance}), "Chance: 24, closed");
     EXPECT_EQ(nameOf({tott}), "Grand total: 24");
     EXPECT_EQ(nameOf({Rect, 3}), "Die 3, blank");
@@ -82,9 +68,9 @@ TEST_F(AccessibleWindow, NamesFollowARollAHoldAndAClaim) {
 // closed or not yet rollable category a disabled button; pips and HOLD are no objects.
 TEST_F(AccessibleWindow, RolesAndStatesTellWhatTheWindowShows) {
     const auto face = [&](ControlId id) {
-        return QAccessible::queryAccessibleInterface(window.widgetFor(id));
+        return QAccessible::queryAccessibleInterface(window->widgetFor(id));
     };
-    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
     EXPECT_EQ(frame->role(), QAccessible::Window);
     EXPECT_EQ(frame->text(QAccessible::Name), "Quorbel!");
     std::map<QAccessible::Role, int> roles;
@@ -108,10 +94,10 @@ TEST_F(AccessibleWindow, RolesAndStatesTellWhatTheWindowShows) {
     EXPECT_FALSE(face({Rect, 2})->state().checked);
     face({Rect, 2})->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(face({Rect, 2})->state().checked);
-    EXPECT_TRUE(window.game().form.hold(2).visible) << "the same as a press on the die";
+    EXPECT_TRUE(window->game().form.hold(2).visible) << "the same as a press on the die";
 
     face({fvkind})->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(isClosed(window.game().form.fvkind));
+    EXPECT_TRUE(isClosed(window->game().form.fvkind));
     EXPECT_FALSE(face({Rect, 2})->state().checked) << "the turn is over";
     roll({1, 1, 1, 1, 1, 1});
     EXPECT_TRUE(face({fvkind})->state().disabled) << "closed";

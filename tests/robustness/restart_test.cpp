@@ -20,8 +20,7 @@ class Restarts : public QObject {
 
 void Restarts::aThousandRestartsLeaveNothingBehind() {
     RepeatableRandom random(11, RepeatableRandom::Sticky);
-    int exits = 0;
-    int ratings = 0;
+    int exits = 0, ratings = 0;
     qt::MainWindow window(random,
                           Services{[&](const std::string&) { ++ratings; }, [&] { ++exits; }});
     window.show();

@@ -62,7 +62,7 @@ class StormRunner {
             Qt::LeftButton,    Qt::LeftButton,   Qt::LeftButton,   Qt::LeftButton,
             Qt::LeftButton,    Qt::RightButton,  Qt::MiddleButton, Qt::BackButton,
             Qt::ForwardButton, Qt::ExtraButton24};
-        return kButtons[static_cast<std::size_t>(pick(static_cast<int>(kButtons.size())))];
+        return oneOf(kButtons, engine_);
     }
 
     QWidget* control(ControlId id) const { return widgets_[id]; }
@@ -84,9 +84,7 @@ class StormRunner {
             for (ControlId id : categoryLabels())
                 if (!likely(0.6) || !isClosed(window_.game().form.find(id))) choice.push_back(id);
             if (choice.empty()) choice.assign(categoryLabels().begin(), categoryLabels().end());
-            QTest::mouseClick(
-                control(choice[static_cast<std::size_t>(pick(static_cast<int>(choice.size())))]),
-                Qt::LeftButton);
+            QTest::mouseClick(control(oneOf(choice, engine_)), Qt::LeftButton);
         } else if (kind < 0.55) {
             pressAt(window_, {pick(405) - 5, pick(395) - 5}, button(), Route::Topmost, nullptr,
                     likely(0.95));
@@ -105,10 +103,7 @@ class StormRunner {
             }
         } else if (kind < 0.80) {
             // Any widget at all, hidden and disabled ones included.
-            const auto& all = allControls();
-            QTest::mouseClick(
-                control(all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))]),
-                button());
+            QTest::mouseClick(control(oneOf(allControls(), engine_)), button());
         } else if (kind < 0.85) {
             QTest::mouseClick(control({restart, 0}), Qt::LeftButton);
         } else if (kind < 0.86) {
@@ -120,7 +115,7 @@ class StormRunner {
                 Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
                 Qt::Key_A,     Qt::Key_Tab,    Qt::Key_Left,  Qt::Key_Down};
             QWidget* focus = window_.focusWidget() ? window_.focusWidget() : &window_;
-            QTest::keyClick(focus, kKeys[static_cast<std::size_t>(pick(8))]);
+            QTest::keyClick(focus, oneOf(kKeys, engine_));
         }
     }
 
@@ -152,8 +147,7 @@ void Storm::eventsRainOnEveryControl_data() {
 void Storm::eventsRainOnEveryControl() {
     QFETCH(int, seed);
     RepeatableRandom random(static_cast<std::uint64_t>(seed), RepeatableRandom::Sticky);
-    int exits = 0;
-    int ratings = 0;
+    int exits = 0, ratings = 0;
     StormRunner* running = nullptr;  // the storm below, once it is up
     // While a rating is shown, more events arrive.
     qt::MainWindow window(random, Services{[&](const std::string&) {

@@ -43,22 +43,13 @@ Event pressOn(int die, int button = 1) {
     return e;
 }
 
-std::string tagOf(const std::string& violation) {
-    return violation.substr(0, violation.find(':'));
-}
-
 TEST(RandomWalk, NoEventBreaksAnyRule) {
     // QUORBEL_WALK_SEEDS=20000 makes a soak run; QUORBEL_WALK_FIRST_SEED picks up a report.
     const long seeds = fromEnvironment("QUORBEL_WALK_SEEDS", 250);
     const long firstSeed = fromEnvironment("QUORBEL_WALK_FIRST_SEED", 1);
     constexpr int kEventsPerSeed = 2000;
 
-    long events = 0;
-    long games = 0;
-    long restarts = 0;
-    long exits = 0;
-    long sixes = 0;
-    long messages = 0;
+    long events = 0, games = 0, restarts = 0, exits = 0, sixes = 0, messages = 0;
     const auto started = std::chrono::steady_clock::now();
     for (long seed = firstSeed; seed < firstSeed + seeds; ++seed) {
         Session session;
@@ -102,18 +93,14 @@ TEST(RandomWalk, NoEventBreaksAnyRule) {
 struct MidGame {
     Session session;
     MidGame() {
-        for (const Event& e : {
-                 roll({2, 2, 5, 5, 6, 6}),
-                 clickOn(ControlName::thpair),
-                 roll({6, 6, 6, 6, 6, 6}),
-                 clickOn(ControlName::sxkind),
-                 roll({1, 2, 3, 4, 5, 6}),
-                 clickOn(ControlName::gstr),
-                 roll({1, 1, 2, 2, 3, 3}),
-                 clickOn(ControlName::lstr),
-                 roll({3, 3, 3, 3, 1, 2}),
-                 pressOn(1),
-             })
+        // clang-format off
+        const Event events[] = {roll({2, 2, 5, 5, 6, 6}), clickOn(ControlName::thpair),
+                                roll({6, 6, 6, 6, 6, 6}), clickOn(ControlName::sxkind),
+                                roll({1, 2, 3, 4, 5, 6}), clickOn(ControlName::gstr),
+                                roll({1, 1, 2, 2, 3, 3}), clickOn(ControlName::lstr),
+                                roll({3, 3, 3, 3, 1, 2}), pressOn(1)};
+        // clang-format on
+        for (const Event& e : events)
             if (std::string broken = session.apply(e); !broken.empty())
                 throw std::logic_error("the set-up broke a rule: " + broken);
     }
@@ -126,14 +113,21 @@ void redraw(Quorbel& game, int die, int value) {
     for (int p : test::pipsOfFace(value)) game.form.pip(7 * (die - 1) + p).visible = true;
 }
 
-// Closes an upper category with a score, as a claim would, but without ending the turn.
-void closeUpper(Quorbel& game, int face, int score) {
+// Closes upper categories with scores (face, score), as claims would, but without ending
+// the turn; the upper total is set to `upper` and the grand total follows.
+void closeUpper(Quorbel& g, std::initializer_list<std::pair<int, int>> scores, int upper) {
     static constexpr std::array<const char*, 7> kPrefix = {
         "", "Aces:", "Twos:", "Threes:", "Fours:", "Fives:", "Sixes:"};
-    game.state.facescore[face] = score;
-    game.form.numbers(face).caption = std::string(kPrefix[face]) + " " + std::to_string(score);
-    game.form.numbers(face).foreColor = kBlue;
-    ++game.state.claimed;
+    for (auto [face, score] : scores) {
+        g.state.facescore[face] = score;
+        g.form.numbers(face).caption = std::string(kPrefix[face]) + " " + std::to_string(score);
+        g.form.numbers(face).foreColor = kBlue;
+        ++g.state.claimed;
+    }
+    g.state.uppertotal = upper;
+    g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
+    g.form.totu.caption = "Total: " + std::to_string(upper);
+    g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
 }
 
 struct Fault {
@@ -165,21 +159,11 @@ TEST(Invariants, CatchEachKindOfBrokenGame) {
          [](Quorbel& g) { g.state.grandtotal -= 100; }},
         {"a bonus at 75", "totals",
          [](Quorbel& g) {
-             for (auto [face, score] : {std::pair{6, 36}, {5, 25}, {2, 12}, {1, 2}})
-                 closeUpper(g, face, score);
-             g.state.uppertotal = 75 + 42;
-             g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
-             g.form.totu.caption = "Total: 117";
-             g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
+             closeUpper(g, {{6, 36}, {5, 25}, {2, 12}, {1, 2}}, 75 + 42);
          }},
         {"no bonus at 76", "totals",
          [](Quorbel& g) {
-             for (auto [face, score] : {std::pair{6, 36}, {5, 25}, {3, 15}})
-                 closeUpper(g, face, score);
-             g.state.uppertotal = 76;
-             g.state.grandtotal = g.state.uppertotal + g.state.lowertotal;
-             g.form.totu.caption = "Total: 76";
-             g.form.tott.caption = "Total: " + std::to_string(g.state.grandtotal);
+             closeUpper(g, {{6, 36}, {5, 25}, {3, 15}}, 76);
          }},
         {"a total caption with two blanks", "totals",
          [](Quorbel& g) { g.form.totl.caption = "Total:  " + std::to_string(g.state.lowertotal); }},
@@ -213,7 +197,7 @@ TEST(Invariants, CatchEachKindOfBrokenGame) {
     for (const Fault& fault : faults) {
         MidGame mid;
         fault.apply(mid.game());
-        EXPECT_EQ(tagOf(firstViolation(mid.game())), fault.rule) << fault.what;
+        EXPECT_EQ(ruleOf(firstViolation(mid.game())), fault.rule) << fault.what;
     }
 }
 
@@ -243,7 +227,7 @@ TEST(Invariants, CatchEachKindOfBrokenEvent) {
         MidGame mid;
         InvariantChecker checker(mid.game());
         fault.apply(mid.game());
-        EXPECT_EQ(tagOf(checker.observe(mid.game())), fault.rule) << fault.what;
+        EXPECT_EQ(ruleOf(checker.observe(mid.game())), fault.rule) << fault.what;
     }
 }
 
@@ -268,7 +252,7 @@ TEST(Invariants, AFinishedGameChangesOnlyThroughRestart) {
     const Snapshot finished = Snapshot::of(game);
     const int face = game.state.dice[1];
     game.state.dice[1] = face % 6 + 1;
-    EXPECT_EQ(tagOf(checker.observe(game)), "over");
+    EXPECT_EQ(ruleOf(checker.observe(game)), "over");
     game.state.dice[1] = face;
     checker.reset(game);
     EXPECT_EQ(checker.observe(game), "");  // an event that changes nothing

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <optional>
+#include <tuple>
 
 #include "game/rating.h"
 #include "invariants.h"
@@ -84,11 +85,8 @@ void WindowInput::closingTheWindowUnderTheRating() {
     const std::optional<ControlId> last = w.playToTheLastClaim();
     QVERIFY(last);
     std::string behindTheBox = "no box";
-    bool plainOk = false;
     Qt::WindowFlags frame;
-    bool closedUnderTheBox = false;
-    bool boxStillOpen = false;
-    bool closedByOk = false;
+    bool plainOk = false, closedUnderTheBox = false, boxStillOpen = false, closedByOk = false;
     // The box is up over the final sheet: close the main window now, and the box a little
     // later with its OK button.
     MessageBoxWatcher watcher([&](QMessageBox& box) {
@@ -133,23 +131,15 @@ void WindowInput::keysOnTheFocusedButton_data() {
     QTest::newRow("Space") << Qt::Key_Space << true;
     QTest::newRow("Return") << Qt::Key_Return << true;
     QTest::newRow("Enter") << Qt::Key_Enter << true;
-    for (auto [name, key] : {std::pair{"Escape", Qt::Key_Escape},
-                             {"Tab", Qt::Key_Tab},
-                             {"Backtab", Qt::Key_Backtab},
-                             {"Left", Qt::Key_Left},
-                             {"Right", Qt::Key_Right},
-                             {"Up", Qt::Key_Up},
-                             {"Down", Qt::Key_Down},
-                             {"R", Qt::Key_R},
-                             {"x", Qt::Key_X},
-                             {"1", Qt::Key_1},
-                             {"F1", Qt::Key_F1},
-                             {"Backspace", Qt::Key_Backspace},
-                             {"Delete", Qt::Key_Delete},
-                             {"Home", Qt::Key_Home},
-                             {"PageDown", Qt::Key_PageDown},
-                             {"Menu", Qt::Key_Menu}})
-        QTest::newRow(name) << key << false;
+    // clang-format off
+    const std::pair<const char*, Qt::Key> others[] = {{"Escape", Qt::Key_Escape},
+        {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"R", Qt::Key_R},
+        {"x", Qt::Key_X}, {"1", Qt::Key_1}, {"F1", Qt::Key_F1}, {"Backspace", Qt::Key_Backspace},
+        {"Delete", Qt::Key_Delete}, {"Home", Qt::Key_Home}, {"PageDown", Qt::Key_PageDown},
+        {"Menu", Qt::Key_Menu}};
+    // clang-format on
+    for (auto [name, key] : others) QTest::newRow(name) << key << false;
 }
 
 void WindowInput::keysOnTheFocusedButton() {
@@ -183,14 +173,15 @@ void WindowInput::keysOnAFinishedGame_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<bool>("onExit");
     QTest::addColumn<bool>("acts");
+    // clang-format off
+    const std::tuple<const char*, Qt::Key, bool> keys[] = {{"Space", Qt::Key_Space, true},
+        {"Return", Qt::Key_Return, true}, {"Escape", Qt::Key_Escape, false},
+        {"Q", Qt::Key_Q, false}, {"Tab", Qt::Key_Tab, false}, {"Down", Qt::Key_Down, false}};
+    // clang-format on
     for (bool onExit : {false, true}) {
         const QString button = onExit ? "Exit " : "Restart ";
-        QTest::newRow(qPrintable(button + "Space")) << Qt::Key_Space << onExit << true;
-        QTest::newRow(qPrintable(button + "Return")) << Qt::Key_Return << onExit << true;
-        QTest::newRow(qPrintable(button + "Escape")) << Qt::Key_Escape << onExit << false;
-        QTest::newRow(qPrintable(button + "Q")) << Qt::Key_Q << onExit << false;
-        QTest::newRow(qPrintable(button + "Tab")) << Qt::Key_Tab << onExit << false;
-        QTest::newRow(qPrintable(button + "Down")) << Qt::Key_Down << onExit << false;
+        for (auto [name, key, acts] : keys)
+            QTest::newRow(qPrintable(button + name)) << key << onExit << acts;
     }
 }
 

@@ -132,10 +132,6 @@ std::string structureViolation(const Form& form) {
     return {};
 }
 
-}  // namespace
-
-namespace {
-
 // holdsMayDiffer: a finished game still lets the player hold and release dice, which
 // changes nothing of the game.
 bool sameForm(const Form& one, const Form& other, bool holdsMayDiffer = false) {
@@ -170,10 +166,6 @@ const Snapshot& freshGame() {
         return Snapshot::of(game);
     }();
     return fresh;
-}
-
-std::string firstViolation(const Quorbel& game) {
-    return firstViolation(game.state, game.form);
 }
 
 std::string firstViolation(const GameState& s, const Form& form) {

@@ -10,10 +10,6 @@
 
 namespace quorbel::robustness {
 
-// The first rule that the game's state and window break, or empty when all of them hold.
-// Each description starts with a short tag naming the rule ("claimed: ...").
-std::string firstViolation(const Quorbel& game);
-
 // Everything an event can change: the game's variables and every control record.
 struct Snapshot {
     GameState state;
@@ -23,8 +19,12 @@ struct Snapshot {
     bool operator==(const Snapshot& other) const;
 };
 
-// The rules on one game, given as its variables and its window.
+// The first rule that the game's state and window break, or empty when all of them hold.
+// Each description starts with a short tag naming the rule ("claimed: ...").
 std::string firstViolation(const GameState& state, const Form& form);
+inline std::string firstViolation(const Quorbel& game) {
+    return firstViolation(game.state, game.form);
+}
 
 // A game just after start-up, as every Restart must leave it.
 const Snapshot& freshGame();

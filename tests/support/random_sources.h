@@ -18,6 +18,13 @@ inline double uniform01(std::mt19937_64& engine) {
     return static_cast<double>(engine() >> 11) * 0x1.0p-53;
 }
 
+// One element of c, each as likely.
+template <class C>
+const auto& oneOf(const C& c, std::mt19937_64& engine) {
+    return c[static_cast<std::size_t>(
+        std::uniform_int_distribution<int>(0, static_cast<int>(c.size()) - 1)(engine))];
+}
+
 // Hands out the scripted draws in order, and counts the draws taken and the clock seeds.
 // A draw past the end of the script throws, unless the source wraps round to its first
 // draw again.

@@ -17,11 +17,11 @@ std::string number(double value, int digits) {
     return text;
 }
 
+}  // namespace
+
 std::string ruleOf(const std::string& violation) {
     return violation.substr(0, violation.find(':'));
 }
-
-}  // namespace
 
 std::string describe(const Event& event) {
     if (event.kind == Event::Kind::MouseDown)
@@ -49,10 +49,6 @@ double drawFor(int face, double within) {
     const double r = (face - 1 + std::clamp(within, 0.0, 1.0)) / 6.0;
     if (static_cast<int>(r * 6) + 1 == face && r < 1.0) return r;
     return std::nextafter(face / 6.0, 0.0);  // the last draw that still gives the face
-}
-
-Session::Session() {
-    start();
 }
 
 void Session::start() {
@@ -187,8 +183,8 @@ float EventGenerator::coordinate(bool horizontal) {
     if (kind < 0.60)  // a whole pixel in or around the dice
         return horizontal ? static_cast<float>(258 + pick(136)) : static_cast<float>(2 + pick(200));
     if (kind < 0.90) {  // on a square's edge, or a hair either side of it
-        const float edge = horizontal ? kColumnEdges[static_cast<std::size_t>(pick(4))]
-                                      : kRowEdges[static_cast<std::size_t>(pick(6))];
+        const float edge =
+            horizontal ? test::oneOf(kColumnEdges, engine_) : test::oneOf(kRowEdges, engine_);
         switch (pick(6)) {
             case 0:
                 return std::nextafter(edge, -1e9f);
@@ -210,7 +206,7 @@ float EventGenerator::coordinate(bool horizontal) {
         -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::max(),
         -std::numeric_limits<float>::max(),      -0.0f,
         std::numeric_limits<float>::denorm_min()};
-    return kOdd[static_cast<std::size_t>(pick(static_cast<int>(kOdd.size())))];
+    return test::oneOf(kOdd, engine_);
 }
 
 Event EventGenerator::next(const Quorbel& game) {
@@ -227,15 +223,12 @@ Event EventGenerator::next(const Quorbel& game) {
         // Half the time an open category, so that games get to their end.
         const std::vector<ControlId> open =
             chance(0.5) ? test::openCategories(game.form) : std::vector<ControlId>{};
-        if (open.empty())
-            click(test::categoryLabels()[static_cast<std::size_t>(pick(16))]);
-        else
-            click(open[static_cast<std::size_t>(pick(static_cast<int>(open.size())))]);
+        click(open.empty() ? test::oneOf(test::categoryLabels(), engine_)
+                           : test::oneOf(open, engine_));
     } else if (kind < 0.72) {
         event.kind = Event::Kind::MouseDown;
         static constexpr std::array<int, 8> kButtons = {1, 1, 2, 4, 8, 16, 0, -1};
-        event.button =
-            chance(0.9) ? kButtons[static_cast<std::size_t>(pick(8))] : static_cast<int>(engine_());
+        event.button = chance(0.9) ? test::oneOf(kButtons, engine_) : static_cast<int>(engine_());
         event.shift = chance(0.8) ? pick(8) : static_cast<int>(engine_());
         event.x = coordinate(true);
         event.y = coordinate(false);
@@ -246,8 +239,7 @@ Event EventGenerator::next(const Quorbel& game) {
     } else if (kind < 0.815) {
         click({ControlName::exitgame, 0});
     } else {
-        const auto& all = allControls();
-        click(all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))]);
+        click(test::oneOf(allControls(), engine_));
     }
     return event;
 }

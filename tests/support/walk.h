@@ -33,6 +33,9 @@ struct Event {
 
 std::string describe(const Event& event);
 
+// The rule a violation names: "claimed" of "claimed: ...".
+std::string ruleOf(const std::string& violation);
+
 // Every control of a started game, headings, pips and the hidden template included.
 const std::vector<ControlId>& allControls();
 
@@ -40,7 +43,7 @@ const std::vector<ControlId>& allControls();
 // Exit ends the program; the next event goes to a newly started one.
 class Session {
   public:
-    Session();
+    Session() { start(); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 

@@ -74,20 +74,17 @@ TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheWholeSheet) {
     tabTo(id(press));
     rollByKey({1, 2, 3, 4, 5, 6});
     tabTo(id(Rect, 1));
-    for (auto [arrow, to] : {std::pair{Qt::Key_Right, id(Rect, 2)},
-                             {Qt::Key_Down, id(Rect, 4)},
-                             {Qt::Key_Down, id(Rect, 6)},
-                             {Qt::Key_Left, id(Rect, 5)}}) {
-        key(arrow);
-        EXPECT_TRUE(focused(to)) << nameOf(to.name) << to.index;
-    }
-    tabTo(id(numbers, 6));
-    for (auto [arrow, to] : {std::pair{Qt::Key_Down, id(totu)},
-                             {Qt::Key_Down, id(thpair)},
-                             {Qt::Key_Up, id(totu)},
-                             {Qt::Key_Up, id(numbers, 6)}}) {
-        key(arrow);
-        EXPECT_TRUE(focused(to)) << nameOf(to.name);
+    // clang-format off
+    const std::pair<Qt::Key, ControlId> steps[] = {
+        {Qt::Key_Right, id(Rect, 2)}, {Qt::Key_Down, id(Rect, 4)}, {Qt::Key_Down, id(Rect, 6)},
+        {Qt::Key_Left, id(Rect, 5)}, {Qt::Key_Down, id(totu)}, {Qt::Key_Down, id(thpair)},
+        {Qt::Key_Up, id(totu)}, {Qt::Key_Up, id(numbers, 6)}};
+    // clang-format on
+    for (std::size_t n = 0; n < std::size(steps); ++n) {
+        if (n == 4) tabTo(id(numbers, 6));  // from the dice to the sheet
+        key(steps[n].first);
+        EXPECT_TRUE(focused(steps[n].second))
+            << nameOf(steps[n].second.name) << steps[n].second.index;
     }
 }
 

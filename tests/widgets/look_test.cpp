@@ -47,28 +47,20 @@ class LookTest : public WindowTest {
 };
 
 TEST_F(LookTest, WidgetsFollowTheRecordsThroughATurn) {
-    {
-        SCOPED_TRACE("at start-up");
+    const auto expectAll = [&](const char* when) {
+        SCOPED_TRACE(when);
         expectWidgetsMatchRecords();
-    }
+    };
+    expectAll("at start-up");
     roll({1, 2, 3, 4, 5, 6});
     pressAt(*window, centreOf(2));
     pressAt(*window, centreOf(5));
-    {
-        SCOPED_TRACE("after a roll, dice 2 and 5 held");
-        expectWidgetsMatchRecords();
-    }
+    expectAll("after a roll, dice 2 and 5 held");
     for (int n = 2; n <= 5; ++n) roll({6, 6, 6, 6});
-    {
-        SCOPED_TRACE("after the fifth roll");
-        EXPECT_FALSE(button(press)->isEnabled());
-        expectWidgetsMatchRecords();
-    }
+    EXPECT_FALSE(button(press)->isEnabled()) << "after the fifth roll";
+    expectAll("after the fifth roll");
     click(id(numbers, 6));
-    {
-        SCOPED_TRACE("after claiming Sixes");
-        expectWidgetsMatchRecords();
-    }
+    expectAll("after claiming Sixes");
 }
 
 TEST_F(LookTest, WindowIsFixedYellowAndCaptioned) {
@@ -100,26 +92,18 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
             cases.push_back({control.id, QString::fromStdString(control.caption)});
     });
     // The widest texts a game can bring to each label.
+    // clang-format off
     const std::vector<Case> widest = {
-        {id(upscores), "Upper Scores"},
-        {id(lwscores), "Lower Scores"},
-        {id(ttkind), "2 3-of-a-Kinds:  10"},
-        {id(sxkind), "Quorbel:  250"},
-        {id(sstr), "Small Straight: 20"},
-        {id(lstr), "Large Straight: 30"},
-        {id(gstr), "Giant Straight: 50"},
-        {id(thrkind), "3 of a kind:  24"},
-        {id(frkind), "4 of a kind:  36"},
-        {id(fvkind), "5 of a kind:  60"},
-        {id(chance), "Chance:  36"},
-        {id(thpair), "3 pairs:  25"},
-        {id(numbers, 6), "Sixes: 36"},
-        {id(numbers, 5), "Fives: 30"},
-        {id(numbers, 3), "Threes: 18"},
-        {id(totu), "Total: 999"},
-        {id(totl), "Total: 999"},
-        {id(tott), "Total: 999"},
+        {id(upscores), "Upper Scores"}, {id(lwscores), "Lower Scores"},
+        {id(ttkind), "2 3-of-a-Kinds:  10"}, {id(sxkind), "Quorbel:  250"},
+        {id(sstr), "Small Straight: 20"}, {id(lstr), "Large Straight: 30"},
+        {id(gstr), "Giant Straight: 50"}, {id(thrkind), "3 of a kind:  24"},
+        {id(frkind), "4 of a kind:  36"}, {id(fvkind), "5 of a kind:  60"},
+        {id(chance), "Chance:  36"}, {id(thpair), "3 pairs:  25"}, {id(numbers, 6), "Sixes: 36"},
+        {id(numbers, 5), "Fives: 30"}, {id(numbers, 3), "Threes: 18"}, {id(totu), "Total: 999"},
+        {id(totl), "Total: 999"}, {id(tott), "Total: 999"},
     };
+    // clang-format on
     cases.insert(cases.end(), widest.begin(), widest.end());
     for (const Case& c : cases) {
         QWidget* l = widget(c.label);
