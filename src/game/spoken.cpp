@@ -32,7 +32,8 @@ std::string categoryName(const Quorbel& game, const Category& category) {
     return label.caption.substr(0, label.caption.find(':')) + ", open";
 }
 
-// "4, 3 held, 5, 2, 5, 1": a die's checked state says held on its own, the list does not.
+// "4, 3 held, 5, 2, 5, 1": the faces in order, held dice named as held (a die's own name
+// leaves that to its checked state).
 std::string faces(const Quorbel& game) {
     std::string words;
     for (int die = 1; die <= kDieCount; ++die) {
