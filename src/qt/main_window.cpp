@@ -237,24 +237,9 @@ bool MainWindow::takesFocus(ControlId id) const {
 // Arrow keys step through the dice grid and along the whole sheet, closed categories and
 // totals included, up to the edge; no other key reaching the window changes anything.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    Arrow arrow{};
-    switch (event->key()) {
-        case Qt::Key_Left:
-            arrow = Arrow::Left;
-            break;
-        case Qt::Key_Right:
-            arrow = Arrow::Right;
-            break;
-        case Qt::Key_Up:
-            arrow = Arrow::Up;
-            break;
-        case Qt::Key_Down:
-            arrow = Arrow::Down;
-            break;
-        default:
-            return QWidget::keyPressEvent(event);
-    }
-    QWidget* to = widgetFor(arrowNeighbour(idOf(focusWidget()), arrow));
+    const auto arrow = arrowOf(event);
+    if (!arrow) return QWidget::keyPressEvent(event);
+    QWidget* to = widgetFor(arrowNeighbour(idOf(focusWidget()), *arrow));
     if (to && to->isVisible() &&
         (to->focusPolicy() != Qt::NoFocus || qobject_cast<SheetButton*>(to)))
         to->setFocus(Qt::OtherFocusReason);

@@ -31,20 +31,22 @@ void drawMark(QPainter& painter, const QRect& area) {
     painter.drawRect(r.right() - kMarkWidth + 1, r.top(), kMarkWidth, r.height());
 }
 
-// The arrow keys go on to the window, which moves along the dice and the sheet.
-bool isArrow(const QKeyEvent* event) {
+}  // namespace
+
+std::optional<Arrow> arrowOf(const QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Left:
+            return Arrow::Left;
         case Qt::Key_Right:
+            return Arrow::Right;
         case Qt::Key_Up:
+            return Arrow::Up;
         case Qt::Key_Down:
-            return true;
+            return Arrow::Down;
         default:
-            return false;
+            return std::nullopt;
     }
 }
-
-}  // namespace
 
 void KeyboardMode::watch() {
     static KeyboardMode* watcher = nullptr;
@@ -67,7 +69,7 @@ bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
 
 void KeyButton::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isArrow(event)) return event->ignore();
+    if (arrowOf(event)) return event->ignore();
     if (!enter) return QAbstractButton::keyPressEvent(event);
     if (!event->isAutoRepeat()) click();
 }
@@ -137,7 +139,7 @@ void HoldPicture::paintEvent(QPaintEvent* event) {
 Button::Button(QWidget* parent) : QPushButton(parent) {}
 
 void Button::keyPressEvent(QKeyEvent* event) {
-    if (isArrow(event)) return event->ignore();
+    if (arrowOf(event)) return event->ignore();
     QPushButton::keyPressEvent(event);
 }
 

@@ -5,8 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
+
+#include "game/focus.h"
 
 namespace quorbel::qt {
+
+// The arrow an arrow key stands for; none for any other key. Buttons pass arrows on to
+// the window, which moves the focus.
+std::optional<Arrow> arrowOf(const QKeyEvent* event);
 
 // Whether the player is at the keyboard: set by any key, cleared by any mouse press.
 // Focus marks show only then, so a game played with the mouse looks as it always has.
