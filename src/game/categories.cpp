@@ -4,6 +4,13 @@
 
 namespace quorbel {
 
+Outcome outcomeOf(const GameState& state, const Category& category) {
+    if (category.recount == Recount::Never) return category.rule(state);
+    GameState recounted = state;
+    recounted.facecount = countFaces(state.dice);
+    return category.rule(recounted);
+}
+
 int& slotOf(GameState& state, const Category& category) {
     return category.face > 0 ? state.facescore[static_cast<std::size_t>(category.face)]
                              : state.*category.slot;

@@ -1,6 +1,7 @@
 // Entering the dice in a category: the claim protocol shared by all sixteen labels.
 #include "game/categories.h"
 #include "game/quorbel.h"
+#include "game/rating.h"
 #include "game/score_text.h"
 #include "game/spoken.h"
 
@@ -12,7 +13,7 @@ void Quorbel::claim(const Category& category) {
     if (isClosed(label)) return;  // the click changes nothing
     if (category.recount == Recount::AfterGuard) state.facecount = countFaces(state.dice);
 
-    const Outcome outcome = category.rule(state);
+    const Outcome outcome = outcomeOf(state, category);
     int& slot = slotOf(state, category);
     if (outcome.qualifies) {
         slot = outcome.score;
@@ -27,7 +28,10 @@ void Quorbel::claim(const Category& category) {
         label.foreColor = kBlue;
     }
     endturn();
-    news = claimedNews(*this, label);
+    tell(claimedNews(*this, label));
+    // The last claim ends the game: its rating is the last word.
+    if (const auto rating = ratingMessage(state.grandtotal); rating && isOver())
+        lastResult_ = *rating;
 }
 
 }  // namespace quorbel

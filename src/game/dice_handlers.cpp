@@ -13,7 +13,7 @@ void Quorbel::press_Click() {
         focusRequest = form.Rect(1).id;  // the next stop after Roll, where a key does no harm
     }
     for (const Category& category : kCategories) form.find(category.label).enabled = true;
-    news = rolledNews(*this);
+    tell(rolledNews(*this));
 }
 
 // Any mouse button over a die square holds or releases it, at any time.

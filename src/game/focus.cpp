@@ -56,4 +56,17 @@ ControlId arrowNeighbour(ControlId from, Arrow arrow) {
     return sheet[static_cast<std::size_t>(next)];
 }
 
+ControlId categoryByKey(const Form& form, ControlId from, char key, bool backwards) {
+    const Category* here = categoryLabelled(from);
+    // Off the sheet, forwards starts before the first row and backwards after the last.
+    const int count = kCategoryCount;
+    const int at = here ? static_cast<int>(here - kCategories.data()) : backwards ? count : -1;
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((at + (backwards ? -step : step)) % count + count) % count;
+        const Category& category = kCategories[static_cast<std::size_t>(row)];
+        if (category.key == key && !isClosed(form.find(category.label))) return category.label;
+    }
+    return from;
+}
+
 }  // namespace quorbel

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/controls.h"
+#include "ui/form.h"
 
 namespace quorbel {
 
@@ -20,5 +20,10 @@ const std::vector<ControlId>& sheetOrder();
 // Left from Roll, Restart, Exit or the dice' left column goes to the sheet's first row. The
 // control itself at an edge, and for every other control.
 ControlId arrowNeighbour(ControlId from, Arrow arrow);
+
+// Where a category's letter moves from a control: the next open category with that key
+// in sheet order, round to the first, or with backwards the one before. The control itself
+// when no open category has the key.
+ControlId categoryByKey(const Form& form, ControlId from, char key, bool backwards);
 
 }  // namespace quorbel

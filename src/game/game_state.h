@@ -9,6 +9,8 @@
 namespace quorbel {
 
 inline constexpr int kRollsPerTurn = 5;
+inline constexpr int kBonusThreshold = 75;  // the upper scores must add up to more than this
+inline constexpr int kBonus = 42;
 
 struct GameState {
     Dice dice{};                     // die 1..6; 0 until the die is first rolled

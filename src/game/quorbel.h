@@ -48,6 +48,13 @@ class Quorbel {
     // A click on any control, routed to its handler; controls without one ignore it.
     void click(ControlId id);
 
+    // Keys that act wherever the focus is. A die's key presses the middle of that die and
+    // says what it did; the others only say something again.
+    void dieKey(int die);
+    void sayAgain();   // the last roll, claim, rating or restart
+    void sayDice();    // the faces on view and the rolls used
+    void sayTotals();  // the three totals and the way to the bonus
+
     // The window's own procedures.
     void endturn();
     void endgame();
@@ -63,7 +70,9 @@ class Quorbel {
 
   private:
     void claim(const Category& category);
+    void tell(std::string words);  // news that the repeat key says again
 
+    std::string lastResult_;
     RandomSource& random_;
     Services services_;
 };

@@ -13,8 +13,9 @@ namespace quorbel {
 // window keeps from readers.
 std::string accessibleName(const Quorbel& game, ControlId id);
 
-// The longer words a screen reader offers on request: Roll lists the faces on view,
-// so that a roll can be heard without leaving it. Empty for every other control.
+// The longer words a screen reader offers on request: Roll lists the faces on view, so
+// that a roll can be heard without leaving it, and a category that can be claimed what
+// entering the dice would bring ("Would score 23", "Would close with 0"). Empty otherwise.
 std::string accessibleDescription(const Quorbel& game, ControlId id);
 
 // What a roll brought, said without a key: "Rolled 4, 3 held, 5, 2, 5, 1; 1 of 5 rolls
@@ -24,5 +25,15 @@ std::string rolledNews(const Quorbel& game);
 // What a claim entered, and the totals after it: "Chance: 23. Upper total 40, lower total
 // 63, total 103".
 std::string claimedNews(const Quorbel& game, const Control& label);
+
+// What a die's key did: "Die 3 held", "Die 3 released".
+std::string heldNews(const Quorbel& game, int die);
+
+// The dice on request: "Dice 4, 3 held, 5, 2, 5, 1; 1 of 5 rolls used".
+std::string diceNews(const Quorbel& game);
+
+// The totals on request, with the way to the bonus: "Upper total 40, 36 short of the
+// bonus; lower total 63; total 103".
+std::string totalsNews(const Quorbel& game);
 
 }  // namespace quorbel

@@ -4,6 +4,10 @@
 
 namespace quorbel {
 
+namespace {
+constexpr std::string_view kNewGame = "A new game has begun";
+}  // namespace
+
 Quorbel::Quorbel(RandomSource& random, Services services)
     : random_(random), services_(std::move(services)) {}
 
@@ -19,6 +23,7 @@ void Quorbel::Form_Load() {
     loadlabels(form);
     loadimages(form);
     focusRequest = form.press.id;
+    lastResult_ = kNewGame;
 }
 
 // A new game is a new window: nothing of the old one survives.
@@ -26,7 +31,7 @@ void Quorbel::restart_Click() {
     state = GameState{};
     form = Form::design();
     Form_Load();
-    news = "A new game has begun";
+    news = lastResult_;
 }
 
 void Quorbel::exitgame_Click() {

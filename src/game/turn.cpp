@@ -8,8 +8,6 @@
 namespace quorbel {
 
 namespace {
-constexpr int kBonusThreshold = 75;  // the upper scores must add up to more than this
-constexpr int kBonus = 42;
 constexpr int kCategoriesToClose = kCategoryCount;
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImageReader>
@@ -13,6 +14,7 @@
 #include "game/focus.h"
 #include "game/spoken.h"
 #include "qt/accessible.h"
+#include "qt/key_list.h"
 #include "qt/look.h"
 #include "qt/widgets.h"
 
@@ -77,9 +79,27 @@ MainWindow::MainWindow(RandomSource& random, Services services)
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, kWindowColor);
     KeyboardMode::watch();
+    addKeyActions();
     game_.Form_Load();
     build();
     mirror();
+}
+
+// F1 lists the keys, Ctrl+Q quits as closing the window does: the desktop's own keys.
+void MainWindow::addKeyActions() {
+    auto* quit = new QAction(QStringLiteral("Quit"), this);
+    quit->setShortcuts(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    auto* keys = new QAction(QStringLiteral("Keys"), this);
+    keys->setShortcuts(QKeySequence::HelpContents);
+    keys->setAutoRepeat(false);
+    connect(keys, &QAction::triggered, this, [this, quit] {
+        auto* list = new KeyList(this);
+        list->setAttribute(Qt::WA_DeleteOnClose);
+        list->addAction(quit);  // Ctrl+Q quits from the list too
+        list->open();
+    });
+    addActions({keys, quit});
 }
 
 void MainWindow::build() {
@@ -234,15 +254,48 @@ bool MainWindow::takesFocus(ControlId id) const {
            (widget->focusPolicy() & Qt::TabFocus);
 }
 
+// Focus goes where an arrow or a letter points: any row of the sheet, or a control that
+// takes focus. Nothing moves where nothing is.
+void MainWindow::moveFocus(ControlId to) {
+    QWidget* widget = widgetFor(to);
+    if (widget && widget->isVisible() &&
+        (widget->focusPolicy() != Qt::NoFocus || qobject_cast<SheetButton*>(widget)))
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
 // Arrow keys step through the dice grid and along the whole sheet, closed categories and
-// totals included, up to the edge; no other key reaching the window changes anything.
+// totals included, up to the edge. The game's own keys act wherever the focus is, once a
+// press: plain keys of the main block only, so that a screen reader's keys (with Insert or
+// Caps Lock, or on the keypad) and the desktop's (with Ctrl, Alt or the logo key) are
+// never taken.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const auto arrow = arrowOf(event);
-    if (!arrow) return QWidget::keyPressEvent(event);
-    QWidget* to = widgetFor(arrowNeighbour(idOf(focusWidget()), *arrow));
-    if (to && to->isVisible() &&
-        (to->focusPolicy() != Qt::NoFocus || qobject_cast<SheetButton*>(to)))
-        to->setFocus(Qt::OtherFocusReason);
+    if (const auto arrow = arrowOf(event))
+        return moveFocus(arrowNeighbour(idOf(focusWidget()), *arrow));
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier)
+        return QWidget::keyPressEvent(event);
+    if (event->isAutoRepeat()) return;
+    if (key >= Qt::Key_1 && key <= Qt::Key_6 && !shift)
+        return dispatch([key](Quorbel& game) { game.dieKey(key - Qt::Key_0); });
+    if (!shift) {
+        switch (key) {
+            case Qt::Key_R:
+                return dispatch([](Quorbel& game) { game.click(game.form.press.id); });
+            case Qt::Key_W:
+                return dispatch([](Quorbel& game) { game.sayAgain(); });
+            case Qt::Key_D:
+                return dispatch([](Quorbel& game) { game.sayDice(); });
+            case Qt::Key_O:
+                return dispatch([](Quorbel& game) { game.sayTotals(); });
+            default:
+                break;
+        }
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return moveFocus(
+            categoryByKey(game_.form, idOf(focusWidget()), static_cast<char>(key), shift));
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -51,7 +51,9 @@ class MainWindow : public QWidget {
         }
     };
 
+    void addKeyActions();
     void build();
+    void moveFocus(ControlId to);
     bool takesFocus(ControlId id) const;
     ControlId idOf(const QWidget* widget) const;
     void present(Binding& binding, const Control& control);

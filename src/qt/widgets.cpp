@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 namespace quorbel::qt {
 
@@ -95,6 +96,16 @@ void SheetButton::setCaption(const QString& caption) {
 // and is painted with the rest of the window once the click is done.
 bool SheetButton::event(QEvent* event) {
     const auto type = event->type();
+    // A mouse player gets a reader's words on what entering would bring, as a tool tip.
+    if (type == QEvent::ToolTip) {
+        if (description.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), description, this);
+        }
+        return true;
+    }
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
     if (mouse) setUpdatesEnabled(false);
     const bool done = KeyButton::event(event);
@@ -140,6 +151,9 @@ Button::Button(QWidget* parent) : QPushButton(parent) {}
 
 void Button::keyPressEvent(QKeyEvent* event) {
     if (arrowOf(event)) return event->ignore();
+    // A held-down Enter clicks once, as Space does: Roll is not spent by one long press.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->isAutoRepeat()) return;
     QPushButton::keyPressEvent(event);
 }
 

@@ -131,11 +131,12 @@ void WindowInput::keysOnTheFocusedButton_data() {
     QTest::newRow("Space") << Qt::Key_Space << true;
     QTest::newRow("Return") << Qt::Key_Return << true;
     QTest::newRow("Enter") << Qt::Key_Enter << true;
+    QTest::newRow("R") << Qt::Key_R << true;
     // clang-format off
     const std::pair<const char*, Qt::Key> others[] = {{"Escape", Qt::Key_Escape},
         {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"R", Qt::Key_R},
-        {"x", Qt::Key_X}, {"1", Qt::Key_1}, {"F1", Qt::Key_F1}, {"Backspace", Qt::Key_Backspace},
+        {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"x", Qt::Key_X},
+        {"7", Qt::Key_7}, {"F1", Qt::Key_F1}, {"Backspace", Qt::Key_Backspace},
         {"Delete", Qt::Key_Delete}, {"Home", Qt::Key_Home}, {"PageDown", Qt::Key_PageDown},
         {"Menu", Qt::Key_Menu}};
     // clang-format on
