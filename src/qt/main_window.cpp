@@ -88,7 +88,9 @@ MainWindow::MainWindow(RandomSource& random, Services services)
 // F1 lists the keys, Ctrl+Q quits as closing the window does: the desktop's own keys.
 void MainWindow::addKeyActions() {
     auto* quit = new QAction(QStringLiteral("Quit"), this);
-    quit->setShortcuts(QKeySequence::Quit);
+    // The desktop's key for Quit, or Ctrl+Q on a platform that names none.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    quit->setShortcuts(quitKeys.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     auto* keys = new QAction(QStringLiteral("Keys"), this);
     keys->setShortcuts(QKeySequence::HelpContents);

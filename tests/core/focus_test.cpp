@@ -43,6 +43,43 @@ TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheWholeSheet) {
             << nameOf(s.from.name) << s.from.index << " arrow " << static_cast<int>(s.arrow);
 }
 
+TEST(Focus, ALetterGoesToTheNextOpenCategoryOfItsName) {
+    Harness h;
+    h.enter({1, 2, 3, 4, 5, 6}, {ttkind});
+    struct Step {
+        ControlId from;
+        char key;
+        bool backwards;
+        ControlId to;
+    };
+    const Step steps[] = {
+        {{press}, 'K', false, {thrkind}},   {{press}, 'K', true, {fvkind}},
+        {{thrkind}, 'K', false, {frkind}},  {{fvkind}, 'K', false, {thrkind}},
+        {{thrkind}, 'K', true, {fvkind}},   {{numbers, 3}, 'T', false, {numbers, 2}},
+        {{numbers, 6}, 'S', false, {sstr}}, {{Rect, 4}, 'C', true, {chance}},
+        {{chance}, 'C', false, {chance}},   {{totu}, 'X', false, {totu}},
+        {{Rect, 2}, 'R', false, {Rect, 2}}, {{numbers, 1}, 'A', false, {numbers, 1}},
+    };
+    for (const Step& s : steps)
+        EXPECT_EQ(categoryByKey(h.game.form, s.from, s.key, s.backwards), s.to)
+            << nameOf(s.from) << " " << s.key << (s.backwards ? " backwards" : "");
+}
+
+// Any open category is at most two letters away from anywhere, forwards or backwards.
+TEST(Focus, EveryCategoryIsTwoLettersAwayAtMost) {
+    const Form form = Harness().game.form;
+    for (ControlId from : focusChain())
+        for (const Category& c : kCategories) {
+            int fewest = from == c.label ? 0 : 99;
+            for (bool backwards : {false, true}) {
+                ControlId at = from;
+                for (int keys = 1; keys <= 4 && keys < fewest; ++keys)
+                    if ((at = categoryByKey(form, at, c.key, backwards)) == c.label) fewest = keys;
+            }
+            EXPECT_LE(fewest, 2) << nameOf(c.label) << " from " << nameOf(from);
+        }
+}
+
 TEST(Focus, TheGameSendsFocusToRollDieOneAndRestart) {
     Harness h;
     EXPECT_EQ(h.game.focusRequest, (ControlId{press, 0})) << "at start-up";

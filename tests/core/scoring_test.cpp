@@ -8,6 +8,7 @@
 #include <set>
 
 #include "game/categories.h"
+#include "game/spoken.h"
 #include "support.h"
 
 namespace quorbel::test {
@@ -125,11 +126,16 @@ const Claim kClaims[] = {
 TEST(Scoring, EachClaimScoresWritesItsCaptionAndEndsTheTurn) {
     for (const Claim& c : kClaims) {
         Harness h;
-        h.enter(c.dice, categoryLabels()[c.category]);
-        const GameState& s = h.game.state;
-        const Control& label = h.game.form.find(categoryLabels()[c.category]);
+        const ControlId id = categoryLabels()[c.category];
         const bool staysOpen = c.category == SixOfAKind && c.score > 0;
         SCOPED_TRACE(c.caption);
+        h.rollTo(c.dice);
+        EXPECT_EQ(accessibleDescription(h.game, id),
+                  c.score > 0 ? "Would score " + std::to_string(c.score) : "Would close with 0")
+            << "what a reader hears before the claim";
+        h.game.click(id);
+        const GameState& s = h.game.state;
+        const Control& label = h.game.form.find(id);
         EXPECT_EQ(slotOf(s, c.category), c.score);
         EXPECT_EQ(label.caption, c.caption);
         EXPECT_EQ(isClosed(label), !staysOpen);

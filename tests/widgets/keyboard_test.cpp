@@ -1,6 +1,11 @@
 // The whole game by keys alone: Tab, arrows, Space and Enter on the real widgets.
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QToolTip>
+#include <QTreeWidget>
+
+#include "game/keys.h"
 
 #include "window_fixture.h"
 
@@ -27,6 +32,16 @@ class KeyboardTest : public WindowTest {
         ASSERT_NE(focus(), nullptr);
         EXPECT_TRUE(focus()->isVisible() && focus()->isEnabled())
             << focus()->accessibleName().toStdString();
+    }
+    // One press of a key held down until it repeats, each event sent where the focus is
+    // by then, as a keyboard sends it.
+    void holdDown(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        const auto send = [&](bool press, bool repeat) {
+            QTest::simulateEvent(focus(), press, k, modifiers, QString(), repeat);
+        };
+        send(true, false);
+        for (int n = 0; n < 3; ++n) send(false, true), send(true, true);
+        send(false, false);
     }
     void rollByKey(const std::vector<int>& faces) {
         ASSERT_TRUE(focused(id(press)));
@@ -105,6 +120,76 @@ TEST_F(KeyboardTest, SpaceAndEnterOnADieDoWhatAPressDoes) {
             EXPECT_EQ(held(3), before) << "key " << k;
         }
     }
+}
+
+// The game's own keys act wherever the focus is; each key acts once, however long it is
+// held, and only as a plain key of the main block.
+TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
+    struct Row {
+        ControlId from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        ControlId to;
+        std::vector<int> held;
+        int rolls, claimed;
+    };
+    const auto none = Qt::KeyboardModifiers{};
+    // clang-format off
+    const Row rows[] = {
+        {id(press), Qt::Key_3, none, id(press), {3}, 1, 0},
+        {id(Rect, 5), Qt::Key_3, none, id(Rect, 5), {3}, 1, 0},
+        {id(chance), Qt::Key_6, none, id(chance), {6}, 1, 0},
+        {id(press), Qt::Key_3, Qt::KeypadModifier, id(press), {}, 1, 0},
+        {id(press), Qt::Key_3, Qt::ControlModifier, id(press), {}, 1, 0},
+        {id(Rect, 2), Qt::Key_R, none, id(Rect, 2), {}, 2, 0},
+        {id(Rect, 2), Qt::Key_R, Qt::AltModifier, id(Rect, 2), {}, 1, 0},
+        {id(press), Qt::Key_Space, none, id(press), {}, 2, 0},
+        {id(press), Qt::Key_Return, none, id(press), {}, 2, 0},
+        {id(Rect, 1), Qt::Key_Enter, none, id(Rect, 1), {1}, 1, 0},
+        {id(Rect, 1), Qt::Key_Space, none, id(Rect, 1), {1}, 1, 0},
+        {id(press), Qt::Key_K, none, id(thrkind), {}, 1, 0},
+        {id(press), Qt::Key_K, Qt::ShiftModifier, id(fvkind), {}, 1, 0},
+        {id(press), Qt::Key_K, Qt::ControlModifier, id(press), {}, 1, 0},
+        {id(Rect, 4), Qt::Key_Q, none, id(sxkind), {}, 1, 0},
+        {id(chance), Qt::Key_Return, none, id(press), {}, 0, 1},
+        {id(chance), Qt::Key_Space, none, id(press), {}, 0, 1},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(nameOf(row.from) + " key " + std::to_string(row.key));
+        SetUp();
+        dice.restart({});
+        roll({1, 2, 3, 4, 5, 6});
+        dice.queueFaces({6, 6, 6, 6, 6, 6});  // for a roll by key
+        tabTo(row.from);
+        holdDown(row.key, row.modifiers);
+        EXPECT_TRUE(focused(row.to));
+        EXPECT_EQ(heldDice(), row.held);
+        EXPECT_EQ(window->game().state.rolls, row.rolls);
+        EXPECT_EQ(window->game().state.claimed, row.claimed);
+    }
+}
+
+// F1 lists the keys over the window, Escape closes the list, Ctrl+Q quits. A category
+// says what entering would bring, to the mouse as a tool tip.
+TEST_F(KeyboardTest, F1ListsTheKeysCtrlQQuitsAndARowTellsItsScore) {
+    roll({1, 2, 3, 4, 5, 6});
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), widget(id(chance))->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget(id(chance)), &tip);
+    EXPECT_EQ(QToolTip::text(), "Would score 21");
+    QToolTip::hideText();
+    tabTo(id(Rect, 2));
+    key(Qt::Key_F1);
+    auto* list = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(list, nullptr);
+    const auto* table = list->findChild<QTreeWidget*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->topLevelItemCount(), std::ssize(keyList()));
+    EXPECT_EQ(table->topLevelItem(0)->text(0), "1 to 6");
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(exits, 1);
 }
 
 // Each turn: roll, hold die 1, roll again, then claim the first open category.
