@@ -19,10 +19,10 @@ KeyList::KeyList(QWidget* parent) : QDialog(parent) {
     table->setRootIsDecorated(false);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAccessibleName(QStringLiteral("Keys"));
+    table->setAccessibleDescription(QStringLiteral("Up and Down read them"));
     for (const KeyUse& use : keyList())
         new QTreeWidgetItem(table,
                             {QString::fromStdString(use.keys), QString::fromStdString(use.does)});
-    table->setCurrentItem(table->topLevelItem(0));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -37,6 +37,8 @@ KeyList::KeyList(QWidget* parent) : QDialog(parent) {
         table->header()->sizeHint().height() + keyList().size() * table->sizeHintForRow(0) + frame);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No current row yet: the table takes the first one as it gets the focus, and only a
+    // change of row while it has the focus is told to a screen reader.
     table->setFocus();
 }
 

@@ -65,10 +65,19 @@ def said():
         return []
 
 
+def heard(what, test, since, timeout=10.0):
+    """Waits until a line Orca said after the first since lines passes test; returns its
+    number among all that Orca said."""
+    after = atspi.wait_until(what, lambda: next((n for n, s in enumerate(said(), 1)
+                                                 if n > since and test(s)), None),
+                             timeout, lambda: f"Orca said {said()[since:]}")
+    return after - 1
+
+
 def hear(what, test, since, timeout=10.0):
     """Waits until a line Orca said after the first since lines passes test; returns it."""
-    return atspi.wait_until(what, lambda: next((s for s in said()[since:] if test(s)), None),
-                            timeout, lambda: f"Orca said {said()[since:]}")
+    n = heard(what, test, since, timeout)
+    return said()[n]
 
 
 def numbers(line):
@@ -100,26 +109,71 @@ def roll(win, count):
     print(f"roll {count}: {line}")
 
 
-def claim(win):
-    """Tab to the first open category, Space: Orca says its score and the grand total."""
-    for _ in range(30):
+def claim(win, here=None):
+    """Tab to the first open category (unless on one already), Space: Orca says where the
+    focus went, then the category's score and the grand total."""
+    for _ in range(0 if here else 30):
         key("Tab")
         here = atspi.wait_until("the focus", lambda: atspi.focused(win))
         if atspi.role(here) == pyatspi.ROLE_PUSH_BUTTON and "open" in here.name and "Roll" not in here.name:
             break
     else:
-        fail("thirty Tabs and no open category")
+        if not here:
+            fail("thirty Tabs and no open category")
     before, category = here.name, re.split(r"[:,]", here.name)[0].strip()
     mark = len(said())
     key("space")
     after = atspi.wait_until(f"{category} to be claimed", lambda: here.name != before and here.name)
     score = numbers(after[len(category):])[0]
     grand = numbers(atspi.find(win, None, r"(?i)grand total\D*\d+").name)[-1]
-    line = hear(f"{category}: {score} and the grand total {grand} after the claim",
-                lambda s: re.search(rf"(?i:{re.escape(category)})\D*\b{score}\b", s)
-                and re.search(rf"(?i)total\D{{0,3}}{grand}\b", s), mark)
-    print(f"claim: {line}")
+    result = heard(f"{category}: {score} and the grand total {grand} after the claim",
+                   lambda s: re.search(rf"(?i:{re.escape(category)})\D*\b{score}\b", s)
+                   and re.search(rf"(?i)total\D{{0,3}}{grand}\b", s), mark)
+    # The focus moves back to Roll first, so that the move does not cut the result off.
+    # After the last claim the rating's box takes the focus instead.
+    if atspi.find_all(win, pyatspi.ROLE_PUSH_BUTTON, r".*\bopen\b.*"):
+        moved = heard("the focus back on Roll", lambda s: s.startswith("Roll"), mark)
+        if moved > result:
+            fail(f"Orca said the result before the focus move: {said()[mark:]}")
+    print(f"claim: {said()[result]}")
     return grand
+
+
+def turn_by_direct_keys(win):
+    """The game's own keys: R rolls, 1 and 4 hold, R rolls again, C goes to Chance, where
+    Orca says what entering would score, then Giant Straight's preview, the dice, the
+    totals and the last result on request. The claim is left to the caller."""
+    mark = len(said())
+    key("r")
+    hear("the roll after R", lambda s: "Rolled" in s and " 1 of 5" in s, mark)
+    for die in (1, 4):
+        mark = len(said())
+        key(str(die))
+        hear(f"die {die} held", lambda s: re.search(rf"\bDie {die} held\b", s), mark)
+    mark = len(said())
+    key("r")
+    rolled = hear("the second roll", lambda s: "Rolled" in s and " 2 of 5" in s, mark)
+    rolled = rolled[rolled.index("Rolled"):]  # Orca 43 says "notification" first
+    dice = faces(win)
+    if not re.search(rf"Rolled {dice[0]} held, {dice[1]}, {dice[2]}, {dice[3]} held,", rolled):
+        fail(f"after holding dice 1 and 4 Orca said {rolled!r}, the dice show {dice}")
+    previews = {"c": ("Chance", f"Would score {sum(dice)}"),
+                "g": ("Giant Straight", "Would score 50" if sorted(dice) == [1, 2, 3, 4, 5, 6]
+                      else "Would close with 0")}
+    for letter in ("g", "c"):
+        name, words = previews[letter]
+        mark = len(said())
+        key(letter)
+        atspi.wait_for_focus(win, pyatspi.ROLE_PUSH_BUTTON, rf"{name}\b.*", f"after {letter}")
+        print("preview: " + hear(f"{name}'s preview {words!r}", lambda s: words in s, mark))
+    for letter, pattern in (("d", rf"Dice {dice[0]} held, {dice[1]}, .*2 of 5 rolls used"),
+                            ("o", r"Upper total \d+, \d+ short of the bonus; lower total"),
+                            ("w", re.escape(rolled))):
+        mark = len(said())
+        key(letter)
+        print(f"{letter}: " + hear(f"{pattern!r} after {letter}", lambda s: re.search(pattern, s),
+                                   mark))
+    return atspi.focused(win)
 
 
 try:
@@ -134,6 +188,9 @@ try:
     hear("Orca to read Roll", lambda s: s.startswith("Roll"), 0)
     for turn in range(1, 41):  # Quorbel may stay open a turn or two
         atspi.wait_for_focus(win, pyatspi.ROLE_PUSH_BUTTON, r"Roll\b.*", f"at turn {turn}")
+        if turn == 2:
+            grand = claim(win, turn_by_direct_keys(win))
+            continue
         for count in range(1, 6 if turn == 1 else 2):
             roll(win, count)
         mark = len(said())
@@ -146,6 +203,18 @@ try:
     first = re.split(r"[.!,;]", words)[0] or fail(f"the rating reads {atspi.describe(box)}")
     print("rating: " + hear(f"the rating {words!r}", lambda s: first in s, mark))
     key("Return")
+    # F1 lists the keys, and Ctrl+Q quits from the list.
+    atspi.activate_window()
+    atspi.wait_for_focus(win, pyatspi.ROLE_PUSH_BUTTON, r"Restart\b.*", "after the rating")
+    mark = len(said())
+    key("F1")
+    hear("the key list", lambda s: "Keys" in s, mark)
+    key("Down")
+    print("keys: " + hear("the key list's second row", lambda s: "Roll" in s, mark))
+    key("ctrl+q")
+    atspi.wait_until("the game to quit on Ctrl+Q", lambda: subprocess.run(
+        ["xdotool", "getwindowname", os.environ["QUORBEL_WINDOW"]],
+        capture_output=True).returncode != 0)
 finally:
     for proc in (orca, speechd):  # SIGTERM: Orca writes out its log
         proc.send_signal(signal.SIGTERM)
