@@ -9,7 +9,7 @@
 # fails on time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --test
 cmake --preset default >/dev/null
 cmake --build --preset default --target quorbel quorbel_floor quorbel_frame_watch \
     quorbel_core_bench quorbel_widgets_bench

@@ -7,9 +7,10 @@ include(${CMAKE_CURRENT_LIST_DIR}/Icons.cmake)
 # metainfo and .reuse/dep5 name the same (the package test compares them).
 set(QUORBEL_MAINTAINER "Quorbel Developers <quorbel@quorbel.org>")
 
-# Games go to games/, as Debian's policy asks; /usr/games and /usr/local/games are on
-# Debian's PATH, so the launcher's bare Exec=quorbel finds the game there.
-set(QUORBEL_INSTALL_BINDIR games CACHE STRING
+# The program goes to bin/, which is on every distribution's PATH, so the launcher's bare
+# Exec=quorbel finds it. Debian's policy puts games in games/ (on Debian's PATH too): the
+# Debian package does (Packaging.cmake), and so does -DQUORBEL_INSTALL_BINDIR=games.
+set(QUORBEL_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
   "Where the game's program is installed, relative to the prefix")
 install(TARGETS quorbel RUNTIME DESTINATION ${QUORBEL_INSTALL_BINDIR})
 

@@ -26,4 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 # Qt's Wayland platform: without it the game needs an X server (Xwayland) to show up.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
+# Debian keeps games in /usr/games: the package moves the program there from wherever the
+# build installs it.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian-games-dir.cmake)
+set(CPACK_QUORBEL_INSTALL_BINDIR ${QUORBEL_INSTALL_BINDIR})
+
 include(CPack)

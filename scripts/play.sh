@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the game.
+# Sets up what building and playing need, builds the game alone and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target quorbel
-exec ./build/default/src/qt/quorbel
+cmake --preset play >/dev/null
+cmake --build --preset play
+exec ./build/play/src/qt/quorbel

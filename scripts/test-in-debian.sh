@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Runs the README's test command, `bash scripts/test.sh`, in a clean chroot of another Debian
-# release, as a new user there would, and exits with its status. As root:
-#     bash scripts/test-in-debian.sh 13
+# Builds the release tarball in a clean chroot of a Debian release, as a distribution does,
+# from the unpacked tarball with no git, and exits with the build's status. As root:
+#     bash scripts/test-in-debian.sh 13         every test: the README's `bash scripts/test.sh`
+#     bash scripts/test-in-debian.sh 13 play    only what playing needs installed: a plain
+#                                               configure and build with -DBUILD_TESTING=OFF,
+#                                               then the game must start
 # The chroot is made with mmdebstrap from the Debian mirror this machine's apt already uses,
-# with git and the packages of scripts/install-deps.sh in it (which still runs inside and
-# installs any added since). It is kept in
-# ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>, and made again when it is
-# missing or more than a week old. Each run gets a fresh copy of the source tree, without
-# build output, in /root/quorbel, left there until the next run.
+# with the packages of `scripts/install-deps.sh --test` (or, for play, of the play set) in
+# it; the test run's install-deps.sh still installs any added since. It is kept in
+# ${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}/debian-<release>[-play], and made again when it
+# is missing or more than a week old. The tarball is scripts/release.sh's; in a tree with
+# changes not yet committed, one of the same shape made of the files as they are now. Each
+# run unpacks it afresh in /root/quorbel, left there until the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-release="${1:?usage: $0 <Debian release number, e.g. 13>}"
+release="${1:?usage: $0 <Debian release number, e.g. 13> [play]}"
+mode="${2:-test}"
+case $mode in
+    test) sets=(--test) ;;
+    play) sets=() ;;
+    *) echo "usage: $0 <Debian release number> [play]" >&2; exit 2 ;;
+esac
 if [ "$(id -u)" -ne 0 ]; then
     echo "$0: chroot and mount need root" >&2
     exit 1
@@ -44,6 +54,7 @@ fi
 
 cache="${QUORBEL_CHROOT_CACHE:-/var/cache/quorbel}"
 root="$cache/debian-$release"
+[ "$mode" = play ] && root+=-play
 stamp="$root.made"
 mkdir -p "$cache"
 # One run at a time per chroot: another waits here.
@@ -84,7 +95,7 @@ if [ ! -x "$root/bin/bash" ] || [ -z "$(find "$stamp" -mmin -$((7 * 24 * 60)) 2>
     sources=("deb $mirror $suite main" "deb $mirror $suite-updates main")
     [ -n "$security" ] && sources+=("deb $security $suite-security main")
     mmdebstrap --quiet --variant=apt \
-        --include="$(bash scripts/install-deps.sh --list | paste -sd,),git" \
+        --include="$(bash scripts/install-deps.sh ${sets[@]+"${sets[@]}"} --list | paste -sd,)" \
         --customize-hook='printf "#!/bin/sh\nexit 101\n" >"$1/usr/sbin/policy-rc.d"' \
         --customize-hook='chmod 755 "$1/usr/sbin/policy-rc.d"' \
         "$suite" "$root.new" "${sources[@]}"
@@ -100,19 +111,31 @@ for m in proc sys dev dev/pts dev/shm; do
     mount --bind "/$m" "$root/$m"
 done
 
+# The release tarball, or one of the same shape from a tree with uncommitted changes.
+work=$(mktemp -d)
+trap 'cleanup; rm -rf "$work"' EXIT
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1 && [ -n "$(git status --porcelain)" ]; then
+    git ls-files -z --cached --others --exclude-standard |
+        tar --null --ignore-failed-read -T - --transform 's|^|quorbel/|' -cJf "$work/tree.tar.xz" \
+            2>/dev/null
+else
+    mv "$(bash scripts/release.sh "$work" | tail -n 1)" "$work/tree.tar.xz"
+fi
 rm -rf --one-file-system "$root/root/quorbel"
 mkdir -p "$root/root/quorbel"
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    # Tracked and new files, as they are now; not what .gitignore keeps out (build output).
-    git ls-files -z --cached --others --exclude-standard |
-        tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$root/root/quorbel"
-else
-    tar --exclude='./build*' -cf - . | tar -xf - -C "$root/root/quorbel"
-fi
+tar -xJf "$work/tree.tar.xz" --strip-components=1 -C "$root/root/quorbel"
 
-# In a git repository, as in a clone, so that what follows .gitignore (reuse lint) passes
-# over the build output.
-echo "Running bash scripts/test.sh in Debian $release ($suite)"
+if [ "$mode" = play ]; then
+    # A packager's build: nothing but what the game itself needs, and no tests.
+    echo "Building the game alone in Debian $release ($suite), as a packager would"
+    command='cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF &&
+        cmake --build build && DESTDIR=$PWD/staged cmake --install build --prefix /usr >/dev/null &&
+        { QT_QPA_PLATFORM=offscreen timeout 3 staged/usr/bin/quorbel; [ $? -eq 124 ]; } &&
+        echo "the game started from bin/ and ran until stopped"'
+else
+    echo "Running bash scripts/test.sh in Debian $release ($suite), from the tarball"
+    command='bash scripts/test.sh'
+fi
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
-    chroot "$root" /bin/bash -c 'cd /root/quorbel && git init -q && bash scripts/test.sh' </dev/null
+    chroot "$root" /bin/bash -c "cd /root/quorbel && $command" </dev/null

@@ -28,7 +28,7 @@ on_xvfb() {
         return 0
     fi
     if ! command -v xvfb-run >/dev/null || ! command -v xauth >/dev/null; then
-        echo "xvfb-run or xauth is missing: run scripts/install-deps.sh" >&2
+        echo "xvfb-run or xauth is missing: run scripts/install-deps.sh --test" >&2
         exit 1
     fi
     local status=0

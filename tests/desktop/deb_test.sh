@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack, has lintian check it and checks its control data
 # and contents, then unpacks it into a scratch root and starts the game from there.
-# usage: deb_test.sh <build dir> <expected file list> <scratch dir>
+# usage: deb_test.sh <build dir> <expected file list> <scratch dir> <version>
 set -euo pipefail
-build=$1 expected=$2 scratch=$3
+build=$1 expected=$2 scratch=$3 version=$4
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -26,7 +26,7 @@ fail() {
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quorbel ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = 1.0.0 ] || fail "Version is '$(field Version)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is '$(field Architecture)'"
 [ "$(field Section)" = games ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
@@ -66,7 +66,8 @@ if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$build/CMakeCache.txt" &&
     fail "the program lacks hardening: $(grep 'hardening-no-' "$scratch/lintian.log")"
 fi
 
-if ! diff -u <(sed 's|^|usr/|' "$expected" | LC_ALL=C sort) \
+# As installed, but the program in /usr/games, where Debian keeps games.
+if ! diff -u <(sed 's|^bin/|games/|; s|^|usr/|' "$expected" | LC_ALL=C sort) \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort); then
     fail "the package's files differ from $expected (- expected, + packaged)"
 fi

@@ -21,8 +21,8 @@ if ! diff -u <(LC_ALL=C sort "$expected") \
     fail "installed files differ from $expected (- expected, + installed)"
 fi
 
-file -b "$usr/games/quorbel" | grep -q '^ELF.*executable' || fail "games/quorbel is not an executable"
-[ -x "$usr/games/quorbel" ] || fail "games/quorbel has no execute bit"
+file -b "$usr/bin/quorbel" | grep -q '^ELF.*executable' || fail "bin/quorbel is not an executable"
+[ -x "$usr/bin/quorbel" ] || fail "bin/quorbel has no execute bit"
 
 # Each PNG is as large as the folder it sits in says.
 for png in "$usr"/share/icons/hicolor/*x*/apps/"$id".png; do
@@ -36,8 +36,8 @@ desktop-file-validate "$launcher" || fail "desktop-file-validate rejects the ins
 icon=$(sed -n 's/^Icon=//p' "$launcher")
 [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no installed icon named $icon"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$launcher")
-# Found on Debian's PATH, which has the games directories.
-[ -x "$usr/games/$exec_name" ] || fail "the launcher runs $exec_name, which is not installed"
+# Found on every PATH, in bin/.
+[ -x "$usr/bin/$exec_name" ] || fail "the launcher runs $exec_name, which is not installed"
 
 metainfo="$usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 ||

@@ -22,7 +22,7 @@ GAME_LOG="$OUT_DIR/$SCRIPT_NAME.game.log"
 # Debian's pyatspi, whichever python3 stands first on PATH; atspi.py importable from
 # anywhere, and no bytecode left in the source tree.
 PYTHON=/usr/bin/python3
-"$PYTHON" -c "import pyatspi" 2>/dev/null || fail "no pyatspi (scripts/install-deps.sh installs it)"
+"$PYTHON" -c "import pyatspi" 2>/dev/null || fail "no pyatspi (scripts/install-deps.sh --test installs it)"
 export PYTHONPATH="$E2E_DIR${PYTHONPATH:+:$PYTHONPATH}" PYTHONDONTWRITEBYTECODE=1
 
 # The accessibility bus now, rather than when the game first asks for it.

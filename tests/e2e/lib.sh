@@ -30,7 +30,7 @@ fi
 for tool in xvfb-run xauth xdotool xwininfo xprop timeout \
     "${CONVERT[0]}" "${IMPORT[0]}" "${COMPARE[0]}"; do
     command -v "$tool" >/dev/null || {
-        echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
+        echo "missing tool: $tool (scripts/install-deps.sh --test installs it)" >&2
         exit 1
     }
 done

@@ -1,0 +1,12 @@
+#!/bin/sh
+# The newest release in CHANGELOG.md and in the metainfo is the version CMake builds.
+# usage: version_test.sh <version> <source dir>
+version=$1 src=$2
+changelog=$(sed -n "s/^## \([0-9][^ ]*\) .*/\1/p" "$src/CHANGELOG.md" | head -n 1)
+metainfo=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
+    "$src/data/io.github.quorbel.Quorbel.metainfo.xml" | head -n 1)
+status=0
+[ "$changelog" = "$version" ] || { echo "FAIL: CHANGELOG.md's newest release is '$changelog', not $version"; status=1; }
+[ "$metainfo" = "$version" ] || { echo "FAIL: the metainfo's newest release is '$metainfo', not $version"; status=1; }
+[ "$status" -eq 0 ] && echo "version $version everywhere"
+exit "$status"
