@@ -43,3 +43,18 @@ function(quorbel_tests_can_run result tests)
   message(NOTICE "Quorbel: leaving out ${tests}: no ${missing}")
   set(${result} FALSE PARENT_SCOPE)
 endfunction()
+
+# quorbel_add_test(<name> [PROGRAMS tool...] [LABEL label] [TIMEOUT s] COMMAND command...):
+# a test, added where its tools are found.
+function(quorbel_add_test name)
+  cmake_parse_arguments(arg "" "LABEL;TIMEOUT" "PROGRAMS;COMMAND" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  quorbel_tests_can_run(found ${name} PROGRAMS ${arg_PROGRAMS})
+  if(NOT found)
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS "${arg_LABEL}" TIMEOUT ${arg_TIMEOUT})
+endfunction()
