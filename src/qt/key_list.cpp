@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -10,16 +11,38 @@
 
 namespace quorbel::qt {
 
+namespace {
+
+// A table that a screen reader reads from its current row on: Qt tells a reader of a new
+// row only while the table has the focus, and of the table itself after the row. So the
+// row is told again once the focus has settled.
+class KeyTable : public QTreeWidget {
+  public:
+    using QTreeWidget::QTreeWidget;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QTreeWidget::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] {
+            const QModelIndex row =
+                currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+            setCurrentIndex({});
+            setCurrentIndex(row);
+        });
+    }
+};
+
+}  // namespace
+
 KeyList::KeyList(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Quorbel keys"));
     withoutMaximise(*this);
-    auto* table = new QTreeWidget(this);
+    auto* table = new KeyTable(this);
     table->setColumnCount(2);
     table->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("What it does")});
     table->setRootIsDecorated(false);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAccessibleName(QStringLiteral("Keys"));
-    table->setAccessibleDescription(QStringLiteral("Up and Down read them"));
     for (const KeyUse& use : keyList())
         new QTreeWidgetItem(table,
                             {QString::fromStdString(use.keys), QString::fromStdString(use.does)});
@@ -37,8 +60,6 @@ KeyList::KeyList(QWidget* parent) : QDialog(parent) {
         table->header()->sizeHint().height() + keyList().size() * table->sizeHintForRow(0) + frame);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // No current row yet: the table takes the first one as it gets the focus, and only a
-    // change of row while it has the focus is told to a screen reader.
     table->setFocus();
 }
 
