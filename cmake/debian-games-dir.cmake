@@ -3,7 +3,8 @@
 if(NOT CPACK_GENERATOR STREQUAL "DEB" OR CPACK_QUORBEL_INSTALL_BINDIR STREQUAL "games")
   return()
 endif()
-file(GLOB_RECURSE programs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/${CPACK_QUORBEL_INSTALL_BINDIR}/quorbel")
+file(GLOB_RECURSE programs
+  "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/${CPACK_QUORBEL_INSTALL_BINDIR}/quorbel")
 foreach(program IN LISTS programs)
   get_filename_component(bindir ${program} DIRECTORY)
   get_filename_component(usr ${bindir} DIRECTORY)

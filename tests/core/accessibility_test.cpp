@@ -94,7 +94,8 @@ const Case kCases[] = {
     {"six of a kind that has scored says what another would add",
      [](Harness& h) { h.enter({3, 3, 3, 3, 3, 3}, {sxkind}); h.rollTo({5, 5, 5, 5, 5, 5}); },
      {}, "Rolled 5, 5, 5, 5, 5, 5; 1 of 5 rolls used",
-     {{{sxkind}, "Would add 150"}, {{fvkind}, "Would score 50"}, {{numbers, 1}, "Would close with 0"}}},
+     {{{sxkind}, "Would add 150"}, {{fvkind}, "Would score 50"},
+      {{numbers, 1}, "Would close with 0"}}},
     {"a closed row says nothing more; six of a kind that would close keeps its score",
      [](Harness& h) {
          h.enter({3, 3, 3, 3, 3, 3}, {sxkind});
@@ -108,7 +109,8 @@ const Case kCases[] = {
     {"pressed again, a die's key lets the die go",
      [](Harness& h) { h.rollTo({1, 2, 3, 4, 5, 6}); h.game.dieKey(2); h.game.dieKey(2); },
      {{{Rect, 2}, "Die 2 shows 2"}}, "Die 2 released"},
-    {"the dice on request", [](Harness& h) { h.rollTo({1, 2, 3, 4, 5, 6}); h.press(3); h.game.sayDice(); },
+    {"the dice on request",
+     [](Harness& h) { h.rollTo({1, 2, 3, 4, 5, 6}); h.press(3); h.game.sayDice(); },
      {}, "Dice 1, 2, 3 held, 4, 5, 6; 1 of 5 rolls used"},
     {"no dice before a roll", [](Harness& h) { h.game.sayDice(); }, {}, "Dice not rolled yet"},
     {"the totals on request, and how far the bonus is",

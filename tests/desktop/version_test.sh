@@ -6,7 +6,11 @@ changelog=$(sed -n "s/^## \([0-9][^ ]*\) .*/\1/p" "$src/CHANGELOG.md" | head -n 
 metainfo=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
     "$src/data/io.github.quorbel.Quorbel.metainfo.xml" | head -n 1)
 status=0
-[ "$changelog" = "$version" ] || { echo "FAIL: CHANGELOG.md's newest release is '$changelog', not $version"; status=1; }
-[ "$metainfo" = "$version" ] || { echo "FAIL: the metainfo's newest release is '$metainfo', not $version"; status=1; }
+fail() {
+    echo "FAIL: $*"
+    status=1
+}
+[ "$changelog" = "$version" ] || fail "CHANGELOG.md's newest release is '$changelog', not $version"
+[ "$metainfo" = "$version" ] || fail "the metainfo's newest release is '$metainfo', not $version"
 [ "$status" -eq 0 ] && echo "version $version everywhere"
 exit "$status"

@@ -117,9 +117,9 @@ def claim(win, here=None):
         here = atspi.wait_until("the focus", lambda: atspi.focused(win))
         if atspi.role(here) == pyatspi.ROLE_PUSH_BUTTON and "open" in here.name and "Roll" not in here.name:
             break
-    else:
-        if not here:
-            fail("thirty Tabs and no open category")
+        here = None
+    if not here:
+        fail("thirty Tabs and no open category")
     before, category = here.name, re.split(r"[:,]", here.name)[0].strip()
     mark = len(said())
     key("space")
