@@ -31,7 +31,7 @@ void Quorbel::restart_Click() {
     state = GameState{};
     form = Form::design();
     Form_Load();
-    news = lastResult_;
+    tell(std::string(kNewGame));
 }
 
 void Quorbel::exitgame_Click() {
