@@ -27,24 +27,29 @@ class AllocationCount {
 
 // The core drives itself: the clicks the window would route, straight to the game.
 struct CorePlayer {
-    Quorbel& game;
-    void roll() { game.click(kRoll); }
-    void press(int die) {
-        const Point at = dieCentre(die);
-        game.Form_MouseDown(1, 0, at.x, at.y);
-    }
-    void claim(ControlId id) { game.click(id); }
+    test::Harness& h;
+    void roll() { h.game.click(kRoll); }
+    void press(int die) { h.press(die); }
+    void claim(ControlId id) { h.game.click(id); }
 };
 
-Services quietServices() {
-    return {.showMessage = [](const std::string&) {}, .exitProgram = [] {}};
-}
+// A game on these dice whose ratings go nowhere, not even into a list; loaded or not.
+struct Game {
+    explicit Game(RandomSource& dice, bool loaded = true)
+        : h(loaded ? test::Harness::Start::Loaded : test::Harness::Start::ByTheWindow, &dice),
+          game(h.game) {
+        game.services = {};
+    }
+    test::Harness h;
+    Quorbel& game;
+};
 
 // Everything start-up does to the records once they exist. Timed by hand around the one
 // call: pausing the benchmark's clock would cost more than Form_Load itself.
 void FormLoad(benchmark::State& state) {
     RepeatableRandom random;
-    Quorbel game(random, quietServices());
+    Game g(random, false);
+    Quorbel& game = g.game;
     std::size_t counted = 0;
     for (auto _ : state) {
         game.state = GameState{};
@@ -64,8 +69,8 @@ void FormLoad(benchmark::State& state) {
 // A whole new game: the designed records built afresh, then Form_Load.
 void Restart(benchmark::State& state) {
     RepeatableRandom random;
-    Quorbel game(random, quietServices());
-    game.Form_Load();
+    Game g(random);
+    Quorbel& game = g.game;
     AllocationCount count(state);
     for (auto _ : state) {
         game.restart_Click();
@@ -79,8 +84,8 @@ void Restart(benchmark::State& state) {
 template <bool routed>
 void Roll(benchmark::State& state) {
     ClockRandom random;
-    Quorbel game(random, quietServices());
-    game.Form_Load();
+    Game g(random);
+    Quorbel& game = g.game;
     if (!routed) {
         game.press_Click();
         game.hold_Click(2);  // one die held, the others rolled
@@ -100,8 +105,8 @@ void Roll(benchmark::State& state) {
 // Each pass first puts back the state and the label that the previous pass changed.
 void Claim(benchmark::State& state, ControlId id, Dice dice, bool fits, bool closed) {
     RepeatableRandom random;
-    Quorbel game(random, quietServices());
-    game.Form_Load();
+    Game g(random);
+    Quorbel& game = g.game;
     game.press_Click();  // the labels take clicks after a roll
     game.state.dice = dice;
     Control& label = game.form.find(id);
@@ -126,8 +131,8 @@ void Claim(benchmark::State& state, ControlId id, Dice dice, bool fits, bool clo
 
 void EndTurn(benchmark::State& state) {
     RepeatableRandom random;
-    Quorbel game(random, quietServices());
-    game.Form_Load();
+    Game g(random);
+    Quorbel& game = g.game;
     game.press_Click();
     game.numbers_Click(3);
     AllocationCount count(state);
@@ -140,9 +145,9 @@ void EndTurn(benchmark::State& state) {
 // Restart, then sixteen or more scripted turns to the end of the game.
 void WholeGame(benchmark::State& state) {
     RepeatableRandom random;
-    Quorbel game(random, quietServices());
-    game.Form_Load();
-    CorePlayer player{game};
+    Game g(random);
+    Quorbel& game = g.game;
+    CorePlayer player{g.h};
     int turns = 0;
     AllocationCount count(state);
     for (auto _ : state) {

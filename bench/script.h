@@ -1,10 +1,8 @@
 // What the benchmarks play: a scripted game on repeatable dice.
 #pragma once
 
-#include "dice/geometry.h"
 #include "game/quorbel.h"
-#include "random_sources.h"
-#include "records.h"
+#include "harness.h"
 
 namespace quorbel::bench {
 

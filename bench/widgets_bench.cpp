@@ -27,13 +27,8 @@ QPushButton* button(MainWindow& window, ControlId id) {
 
 // A left click as the mouse makes it: press and release in the middle of the widget.
 void clickWidget(QWidget* widget) {
-    const QPointF at = QRectF(widget->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    test::pressAt(*widget->window(), widget->geometry().center(), Qt::LeftButton,
+                  test::Route::Widget, widget);
 }
 
 // Plays through the widgets, as the mouse would.
@@ -59,11 +54,12 @@ class TouchCounter : public QObject {
     };
 
     template <class Action>
-    static Result count(MainWindow& window, Action&& action) {
+    static Result count(const MainWindow& window, const Quorbel& game, Action&& action) {
         std::vector<Control> before;
         std::vector<QString> textsBefore;
         std::vector<QString> namesBefore;
-        window.game().form.forEachControl([&](const Control& c) {
+        game.form.forEachControl([&](const Control& c) {
+            if (!window.widgetFor(c.id)) return;  // painted by its die
             before.push_back(c);
             textsBefore.push_back(textOf(window.widgetFor(c.id)));
             namesBefore.push_back(nameOf(window.widgetFor(c.id)));
@@ -76,8 +72,9 @@ class TouchCounter : public QObject {
         std::set<const QObject*> changed;
         Result result;
         std::size_t i = 0;
-        window.game().form.forEachControl([&](const Control& c) {
+        game.form.forEachControl([&](const Control& c) {
             QWidget* widget = window.widgetFor(c.id);
+            if (!widget) return;
             if (!(c == before[i])) changed.insert(widget);
             if (textOf(widget) != textsBefore[i]) counter.touched_.insert(widget);
             if (nameOf(widget) != namesBefore[i]) ++result.namesChanged;
@@ -120,24 +117,30 @@ class TouchCounter : public QObject {
     static QString nameOf(QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
-    static QString textOf(QWidget* widget) { return test::captionOf(*widget); }
+    static QString textOf(QWidget* widget) { return widget->property("text").toString(); }
 
     std::set<const QObject*> touched_;
 };
 
 struct Window {
     RepeatableRandom random;
-    MainWindow window{random, Services{[](const std::string&) {}, [] {}}};  // ratings go nowhere
+    test::Harness h{test::Harness::Start::ByTheWindow, &random};
+    Quorbel& game = h.game;
+    MainWindow window{game, Services{[](const std::string&) {}, [] {}}};  // ratings go nowhere
     Window() {
         window.show();
         QApplication::processEvents();
     }
     // Puts the game back to saved records and lets the widgets follow.
     void restore(const Form& form, const GameState& state) {
-        window.game().form = form;
-        window.game().state = state;
+        game.form = form;
+        game.state = state;
         window.mirror();
         QApplication::processEvents();
+    }
+    template <class Action>
+    TouchCounter::Result count(Action&& action) {
+        return TouchCounter::count(window, game, action);
     }
 };
 
@@ -146,7 +149,8 @@ struct Window {
 void Build(benchmark::State& state, bool showAndPaint) {
     RepeatableRandom random;
     for (auto _ : state) {
-        auto window = std::make_unique<MainWindow>(random, Services{{}, [] {}});
+        test::Harness h(test::Harness::Start::ByTheWindow, &random);
+        auto window = std::make_unique<MainWindow>(h.game, Services{{}, [] {}});
         benchmark::DoNotOptimize(window.get());
         if (showAndPaint) {
             window->show();
@@ -166,13 +170,13 @@ void Roll(benchmark::State& state, bool paint) {
     player.roll();
     player.press(2);
     QApplication::processEvents();
-    TouchCounter::Result touches = TouchCounter::count(w.window, [&] {
-        w.window.game().state.rolls = 0;
+    TouchCounter::Result touches = w.count([&] {
+        w.game.state.rolls = 0;
         player.roll();
     });
     QPushButton* roll = button(w.window, kRoll);
     for (auto _ : state) {
-        w.window.game().state.rolls = 0;  // five rolls would disable Roll
+        w.game.state.rolls = 0;  // five rolls would disable Roll
         roll->click();
         if (paint) QApplication::processEvents();
     }
@@ -184,10 +188,10 @@ void FirstRoll(benchmark::State& state) {
     Window w;
     WidgetPlayer player{w.window};
     QApplication::processEvents();
-    Quorbel& game = w.window.game();
+    Quorbel& game = w.game;
     const Form start = game.form;
     const GameState startState = game.state;
-    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { player.roll(); });
+    const TouchCounter::Result touches = w.count([&] { player.roll(); });
     for (auto _ : state) {
         state.PauseTiming();
         w.restore(start, startState);
@@ -202,7 +206,7 @@ void FirstRoll(benchmark::State& state) {
 void Claim(benchmark::State& state, ControlId id, Dice dice, bool paint) {
     Window w;
     WidgetPlayer player{w.window};
-    Quorbel& game = w.window.game();
+    Quorbel& game = w.game;
     player.roll();
     player.press(1);
     player.roll();
@@ -212,7 +216,7 @@ void Claim(benchmark::State& state, ControlId id, Dice dice, bool paint) {
     const Form start = game.form;
     const GameState startState = game.state;
     QWidget* label = w.window.widgetFor(id);
-    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { clickWidget(label); });
+    const TouchCounter::Result touches = w.count([&] { clickWidget(label); });
     if (!isClosed(game.form.find(id))) {
         state.SkipWithError("the click did not claim the category");
         return;
@@ -232,16 +236,16 @@ void Restart(benchmark::State& state, bool paint) {
     Window w;
     WidgetPlayer player{w.window};
     const auto finishGame = [&] {
-        playScriptedGame(player, w.window.game());
+        playScriptedGame(player, w.game);
         QApplication::processEvents();
     };
     finishGame();
     QPushButton* restart = button(w.window, {ControlName::restart, 0});
-    const TouchCounter::Result touches = TouchCounter::count(w.window, [&] { restart->click(); });
+    const TouchCounter::Result touches = w.count([&] { restart->click(); });
     for (auto _ : state) {
         state.PauseTiming();
         finishGame();
-        if (!w.window.game().isOver()) {
+        if (!w.game.isOver()) {
             state.SkipWithError("the scripted game did not end");
             return;
         }

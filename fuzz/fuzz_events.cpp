@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "records.h"
+#include "harness.h"
 #include "walk.h"
 
 namespace {

@@ -13,7 +13,7 @@ play=(
   librsvg2-bin fonts-liberation
 )
 test=(
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev qt6-base-private-dev
   valgrind
   clang libclang-rt-dev
   xvfb xauth xdotool imagemagick x11-utils

@@ -18,15 +18,4 @@ constexpr Geometry dieSquare(int die) {
     return {kDiceLeft + kDicePitch * column, kDiceTop + kDicePitch * row, kDieSize, kDieSize};
 }
 
-// The middle of die 1..6's square, in window pixels.
-struct Point {
-    float x;
-    float y;
-};
-constexpr Point dieCentre(int die) {
-    const Geometry g = dieSquare(die);
-    return {static_cast<float>(g.left) + g.width / 2.0f,
-            static_cast<float>(g.top) + g.height / 2.0f};
-}
-
 }  // namespace quorbel

@@ -2,13 +2,20 @@
 
 #include <algorithm>
 
+#include "game/score_text.h"
+
 namespace quorbel {
 
 Outcome outcomeOf(const GameState& state, const Category& category) {
-    if (category.recount == Recount::Never) return category.rule(state);
-    GameState recounted = state;
-    recounted.facecount = countFaces(state.dice);
-    return category.rule(recounted);
+    Outcome outcome = category.rule(state, countFaces(state.dice));
+    if (outcome.qualifies && category.points > 0) outcome.score = category.points;
+    return outcome;
+}
+
+std::string claimedCaption(const Category& category, int score) {
+    if (category.claimedPrefix.empty())
+        return std::string(category.name) + ": " + std::to_string(score);
+    return std::string(category.claimedPrefix) + formatScore(score);
 }
 
 int& slotOf(GameState& state, const Category& category) {
@@ -21,8 +28,8 @@ int slotOf(const GameState& state, const Category& category) {
 }
 
 const Category* categoryLabelled(ControlId id) {
-    const auto found = std::find_if(kCategories.begin(), kCategories.end(),
-                                    [&](const Category& c) { return c.label == id; });
+    const auto* found = std::find_if(kCategories.begin(), kCategories.end(),
+                                     [&](const Category& c) { return c.label == id; });
     return found == kCategories.end() ? nullptr : &*found;
 }
 

@@ -45,37 +45,37 @@ void Quorbel::click(ControlId id) {
 }
 
 void Quorbel::numbers_Click(int index) {
-    if (index >= 1 && index <= 6) claim(kCategories[static_cast<std::size_t>(Aces + index - 1)]);
+    claim({ControlName::numbers, index});
 }
 void Quorbel::thpair_Click() {
-    claim(kCategories[ThreePairs]);
+    claim({ControlName::thpair});
 }
 void Quorbel::thrkind_Click() {
-    claim(kCategories[ThreeOfAKind]);
+    claim({ControlName::thrkind});
 }
 void Quorbel::ttkind_Click() {
-    claim(kCategories[TwoTriples]);
+    claim({ControlName::ttkind});
 }
 void Quorbel::frkind_Click() {
-    claim(kCategories[FourOfAKind]);
+    claim({ControlName::frkind});
 }
 void Quorbel::fvkind_Click() {
-    claim(kCategories[FiveOfAKind]);
+    claim({ControlName::fvkind});
 }
 void Quorbel::sstr_Click() {
-    claim(kCategories[SmallStraight]);
+    claim({ControlName::sstr});
 }
 void Quorbel::lstr_Click() {
-    claim(kCategories[LargeStraight]);
+    claim({ControlName::lstr});
 }
 void Quorbel::gstr_Click() {
-    claim(kCategories[GiantStraight]);
+    claim({ControlName::gstr});
 }
 void Quorbel::sxkind_Click() {
-    claim(kCategories[SixOfAKind]);
+    claim({ControlName::sxkind});
 }
 void Quorbel::chance_Click() {
-    claim(kCategories[Chance]);
+    claim({ControlName::chance});
 }
 
 }  // namespace quorbel

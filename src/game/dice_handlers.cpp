@@ -18,7 +18,11 @@ void Quorbel::press_Click() {
 
 // Any mouse button over a die square holds or releases it, at any time.
 void Quorbel::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
-    toggleHold(form, dieAt(x, y));
+    pressDie(dieAt(x, y));
+}
+
+void Quorbel::pressDie(int die) {
+    toggleHold(form, die);
 }
 
 void Quorbel::hold_Click(int index) {

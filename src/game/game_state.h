@@ -29,7 +29,6 @@ struct GameState {
     int lowertotal = 0;
     int uppertotal = 0;
     int grandtotal = 0;
-    std::array<int, 7> facecount{};  // scratch: recounted by the handlers that need it
     int claimed = 0;
 
     bool operator==(const GameState&) const = default;

@@ -21,10 +21,11 @@ struct Services {
 
 class Quorbel {
   public:
-    Quorbel(RandomSource& random, Services services);
+    explicit Quorbel(RandomSource& random, Services services = {});
 
     GameState state;
     Form form = Form::design();
+    Services services;
 
     // Events.
     void Form_Load();
@@ -48,8 +49,11 @@ class Quorbel {
     // A click on any control, routed to its handler; controls without one ignore it.
     void click(ControlId id);
 
-    // Keys that act wherever the focus is. A die's key presses the middle of that die and
-    // says what it did; the others only say something again.
+    // What a press anywhere in die 1..6's square does: holds or releases it.
+    void pressDie(int die);
+
+    // Keys that act wherever the focus is. A die's key presses that die and says what it
+    // did; the others only say something again.
     void dieKey(int die);
     void sayAgain();   // the last roll, claim, rating or restart
     void sayDice();    // the faces on view and the rolls used
@@ -69,12 +73,11 @@ class Quorbel {
     std::optional<std::string> news;
 
   private:
-    void claim(const Category& category);
+    void claim(ControlId label);   // for a category label
     void tell(std::string words);  // news that the repeat key says again
 
     std::string lastResult_;
     RandomSource& random_;
-    Services services_;
 };
 
 }  // namespace quorbel

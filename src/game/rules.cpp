@@ -38,37 +38,30 @@ FaceCounts countFaces(const Dice& dice) {
     return counts;
 }
 
-Outcome upperRule(const GameState& state, int face) {
-    int score = 0;
-    for (int die = 1; die <= 6; ++die)
-        if (state.dice[die] == face) score += face;
-    return {true, score};
-}
-
-Outcome chanceRule(const GameState& state) {
+Outcome chanceRule(const GameState& state, const FaceCounts& /*counts*/) {
     return {true, sumOfDice(state.dice)};
 }
 
-Outcome threeOfAKindRule(const GameState& state) {
+Outcome threeOfAKindRule(const GameState& state, const FaceCounts& counts) {
     // Exactly one face three times or more: two triples do not count.
-    if (facesShownMoreThan(state.facecount, 2) != 1) return {};
+    if (facesShownMoreThan(counts, 2) != 1) return {};
     return {true, 2 * sumOfDice(state.dice) / 3};
 }
 
-Outcome fourOfAKindRule(const GameState& state) {
-    if (facesShownMoreThan(state.facecount, 3) == 0) return {};
+Outcome fourOfAKindRule(const GameState& state, const FaceCounts& counts) {
+    if (facesShownMoreThan(counts, 3) == 0) return {};
     return {true, sumOfDice(state.dice)};
 }
 
-Outcome fiveOfAKindRule(const GameState& state) {
-    if (facesShownMoreThan(state.facecount, 4) == 0) return {};
+Outcome fiveOfAKindRule(const GameState& state, const FaceCounts& counts) {
+    if (facesShownMoreThan(counts, 4) == 0) return {};
     // Five equal dice leave at most one odd die, so two of the first three agree.
     const Dice& d = state.dice;
     const int face = (d[1] == d[2] || d[1] == d[3]) ? d[1] : d[2];
     return {true, 10 * face};
 }
 
-Outcome sixOfAKindRule(const GameState& state) {
+Outcome sixOfAKindRule(const GameState& state, const FaceCounts& /*counts*/) {
     const Dice& d = state.dice;
     // Six blank dice are not six of a kind: the dice must show a real face.
     const bool sixEqual = std::all_of(d.begin() + 2, d.end(), [&](int v) { return v == d[1]; });
@@ -76,31 +69,26 @@ Outcome sixOfAKindRule(const GameState& state) {
     return {true, state.sxkindscore > 0 ? state.sxkindscore + 150 : 100};
 }
 
-Outcome threePairsRule(const GameState& state) {
-    if (groupsOf(state.facecount, 2) < 3) return {};
-    return {true, 25};
+Outcome threePairsRule(const GameState& /*state*/, const FaceCounts& counts) {
+    return {groupsOf(counts, 2) >= 3};
 }
 
-Outcome twoTriplesRule(const GameState& state) {
-    const int triples = groupsOf(state.facecount, 3);
+Outcome twoTriplesRule(const GameState& /*state*/, const FaceCounts& counts) {
+    const int triples = groupsOf(counts, 3);
     if (triples < 2) return {};
     return {true, 5 * triples};
 }
 
-Outcome smallStraightRule(const GameState& state) {
-    const FaceCounts& c = state.facecount;
-    const bool run = shown(c, {3, 4}) && (shown(c, {1, 2}) || shown(c, {2, 5}) || shown(c, {5, 6}));
-    return run ? Outcome{true, 20} : Outcome{};
+Outcome smallStraightRule(const GameState& /*state*/, const FaceCounts& c) {
+    return {shown(c, {3, 4}) && (shown(c, {1, 2}) || shown(c, {2, 5}) || shown(c, {5, 6}))};
 }
 
-Outcome largeStraightRule(const GameState& state) {
-    const FaceCounts& c = state.facecount;
-    const bool run = shown(c, {2, 3, 4, 5}) && (shown(c, {1}) || shown(c, {6}));
-    return run ? Outcome{true, 30} : Outcome{};
+Outcome largeStraightRule(const GameState& /*state*/, const FaceCounts& c) {
+    return {shown(c, {2, 3, 4, 5}) && (shown(c, {1}) || shown(c, {6}))};
 }
 
-Outcome giantStraightRule(const GameState& state) {
-    return shown(state.facecount, {1, 2, 3, 4, 5, 6}) ? Outcome{true, 50} : Outcome{};
+Outcome giantStraightRule(const GameState& /*state*/, const FaceCounts& counts) {
+    return {shown(counts, {1, 2, 3, 4, 5, 6})};
 }
 
 }  // namespace quorbel

@@ -29,7 +29,7 @@ std::string categoryName(const Quorbel& game, const Category& category) {
     const Control& label = game.form.find(category.label);
     if (isClosed(label)) return spoken(label.caption) + ", closed";
     if (slotOf(game.state, category) != 0) return spoken(label.caption) + ", open";
-    return label.caption.substr(0, label.caption.find(':')) + ", open";
+    return std::string(category.name) + ", open";
 }
 
 // "4, 3 held, 5, 2, 5, 1": the faces in order, held dice named as held (a die's own name
@@ -83,9 +83,6 @@ std::string accessibleName(const Quorbel& game, ControlId id) {
             return "Die " + std::to_string(id.index) +
                    (face > 0 ? " shows " + std::to_string(face) : std::string(", blank"));
         }
-        case hold:
-        case pip:
-            return {};
         default:
             return spoken(control.caption);
     }

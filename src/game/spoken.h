@@ -9,8 +9,7 @@
 
 namespace quorbel {
 
-// The accessible name of a control; empty for the pips and HOLD pictures, which the
-// window keeps from readers.
+// The accessible name of a control a player acts on or reads.
 std::string accessibleName(const Quorbel& game, ControlId id);
 
 // The longer words a screen reader offers on request: Roll lists the faces on view, so

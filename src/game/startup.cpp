@@ -9,18 +9,15 @@ constexpr std::string_view kNewGame = "A new game has begun";
 }  // namespace
 
 Quorbel::Quorbel(RandomSource& random, Services services)
-    : random_(random), services_(std::move(services)) {}
+    : services(std::move(services)), random_(random) {}
 
+// The state starts at its zeros, with the window: here the dice get their luck and the
+// window its run-time controls.
 void Quorbel::Form_Load() {
-    state.claimed = 0;
     random_.seedFromClock();
-    state.rolls = 0;
-    for (const Category& category : kCategories) slotOf(state, category) = 0;
-    for (int face = 1; face <= 6; ++face) state.facecount[static_cast<std::size_t>(face)] = 0;
-    state.lowertotal = 0;
-    state.uppertotal = 0;
-    state.grandtotal = 0;
     loadlabels(form);
+    for (const Category& category : kCategories)
+        form.find(category.label).caption = std::string(category.name) + ": 0";
     loadimages(form);
     focusRequest = form.press.id;
     lastResult_ = kNewGame;
@@ -35,7 +32,7 @@ void Quorbel::restart_Click() {
 }
 
 void Quorbel::exitgame_Click() {
-    if (services_.exitProgram) services_.exitProgram();
+    if (services.exitProgram) services.exitProgram();
 }
 
 }  // namespace quorbel

@@ -1,15 +1,10 @@
 // The end of a turn and of the game.
 #include "dice/dice.h"
-#include "game/categories.h"
 #include "game/quorbel.h"
 #include "game/rating.h"
 #include "game/score_text.h"
 
 namespace quorbel {
-
-namespace {
-constexpr int kCategoriesToClose = kCategoryCount;
-}  // namespace
 
 void Quorbel::endturn() {
     GameState& s = state;
@@ -29,7 +24,7 @@ void Quorbel::endturn() {
     for (const Category& category : kCategories) form.find(category.label).enabled = false;
     focusRequest = form.press.id;
 
-    if (s.claimed == kCategoriesToClose) endgame();
+    if (s.claimed == kCategoryCount) endgame();
 }
 
 void Quorbel::endgame() {
@@ -37,8 +32,8 @@ void Quorbel::endgame() {
     form.restart.visible = true;
     form.press.visible = false;
     focusRequest = form.restart.id;
-    if (const auto message = ratingMessage(state.grandtotal); message && services_.showMessage)
-        services_.showMessage(*message);
+    if (const auto message = ratingMessage(state.grandtotal); message && services.showMessage)
+        services.showMessage(*message);
 }
 
 }  // namespace quorbel

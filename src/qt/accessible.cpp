@@ -56,36 +56,6 @@ class ControlAccessible : public QAccessibleWidget {
     }
 };
 
-// The window, as a frame whose children are the controls a player acts on or reads:
-// the pips and HOLD pictures are told through the dice's names instead.
-class WindowAccessible : public QAccessibleWidget {
-  public:
-    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
-
-    int childCount() const override { return static_cast<int>(spoken().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const QWidgetList children = spoken();
-        if (index < 0 || index >= children.size()) return nullptr;
-        return QAccessible::queryAccessibleInterface(children.at(index));
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        if (!child) return -1;
-        return static_cast<int>(spoken().indexOf(qobject_cast<QWidget*>(child->object())));
-    }
-
-  private:
-    QWidgetList spoken() const {
-        QWidgetList out;
-        for (QObject* object : widget()->children()) {
-            auto* w = qobject_cast<QWidget*>(object);
-            if (!w || w->isWindow() || qobject_cast<Pip*>(w) || qobject_cast<HoldPicture*>(w))
-                continue;
-            out.append(w);
-        }
-        return out;
-    }
-};
-
 QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
     if (auto* row = qobject_cast<SheetButton*>(object))
         return new ControlAccessible(
@@ -96,7 +66,8 @@ QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
         return new ControlAccessible(button, QAccessible::Button);
     if (auto* notice = qobject_cast<Notice*>(object))
         return new QAccessibleWidget(notice, QAccessible::Notification);
-    if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
+    if (auto* window = qobject_cast<MainWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
-// How assistive technology sees the window: a closed category reads as disabled, and the
-// window has no pips or HOLD pictures of its own.
+// How assistive technology sees the window: Roll, the dice and the rows of the sheet say
+// what the game says of them, and a closed category reads as disabled.
 #pragma once
 
 namespace quorbel::qt {

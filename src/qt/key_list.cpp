@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "game/keys.h"
 #include "qt/look.h"
+#include "qt/main_window.h"
 
 namespace quorbel::qt {
 
@@ -34,7 +34,7 @@ class KeyTable : public QTreeWidget {
 
 }  // namespace
 
-KeyList::KeyList(QWidget* parent) : QDialog(parent) {
+KeyList::KeyList(QWidget* parent, const std::vector<KeyRow>& keys) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Quorbel keys"));
     withoutMaximise(*this);
     auto* table = new KeyTable(this);
@@ -43,9 +43,7 @@ KeyList::KeyList(QWidget* parent) : QDialog(parent) {
     table->setRootIsDecorated(false);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAccessibleName(QStringLiteral("Keys"));
-    for (const KeyUse& use : keyList())
-        new QTreeWidgetItem(table,
-                            {QString::fromStdString(use.keys), QString::fromStdString(use.does)});
+    for (const KeyRow& key : keys) new QTreeWidgetItem(table, {key.keys, key.does});
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -55,9 +53,9 @@ KeyList::KeyList(QWidget* parent) : QDialog(parent) {
     table->resizeColumnToContents(0);
     table->resizeColumnToContents(1);
     const int frame = 2 * table->frameWidth();
-    table->setMinimumSize(
-        table->columnWidth(0) + table->columnWidth(1) + frame,
-        table->header()->sizeHint().height() + keyList().size() * table->sizeHintForRow(0) + frame);
+    table->setMinimumSize(table->columnWidth(0) + table->columnWidth(1) + frame,
+                          table->header()->sizeHint().height() +
+                              static_cast<int>(keys.size()) * table->sizeHintForRow(0) + frame);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setFocus();

@@ -2,15 +2,18 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 namespace quorbel::qt {
+
+struct KeyRow;
 
 // A table of every key and what it does, one row a key, read row by row by a screen
 // reader; Escape or Close shuts it.
 class KeyList : public QDialog {
     Q_OBJECT
   public:
-    explicit KeyList(QWidget* parent);
+    KeyList(QWidget* parent, const std::vector<KeyRow>& keys);
 };
 
 }  // namespace quorbel::qt

@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
 
     quorbel::ClockRandom random;
-    quorbel::qt::MainWindow window(random);
+    quorbel::Quorbel game(random);
+    quorbel::qt::MainWindow window(game);
     window.show();
     return app.exec();
 }

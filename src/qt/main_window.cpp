@@ -5,16 +5,15 @@
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "dice/geometry.h"
 #include "game/focus.h"
 #include "game/spoken.h"
 #include "qt/accessible.h"
-#include "qt/key_list.h"
 #include "qt/look.h"
 #include "qt/widgets.h"
 
@@ -22,12 +21,17 @@ namespace quorbel::qt {
 
 namespace {
 
-// The HOLD picture is a BMP, which Qt reads by itself. Left to guess the format, the
+// The HOLD picture pixel for pixel at the screen's scale: blown up smoothly, its small serif
+// letters would blur. It is a BMP, which Qt reads by itself: left to guess the format, the
 // reader would load every image plugin at start-up to ask each one about the file.
-QPixmap loadHoldPicture() {
+QPixmap loadHoldPicture(qreal scale) {
     QImageReader reader(QStringLiteral(":/hold.bmp"), "bmp");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QImage image = reader.read();
+    QPixmap picture = QPixmap::fromImage(
+        image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
@@ -63,13 +67,12 @@ Services withDefaults(Services services, QWidget* window) {
 
 }  // namespace
 
-MainWindow::MainWindow(RandomSource& random, Services services)
-    : services_(withDefaults(std::move(services), this)),
-      game_(random, Services{
-                        .showMessage = [this](const std::string& text) { message_ = text; },
-                        .exitProgram = [this] { services_.exitProgram(); },
-                    }),
-      holdPicture_(loadHoldPicture()) {
+MainWindow::MainWindow(Quorbel& game, Services services)
+    : services_(withDefaults(std::move(services), this)), game_(game) {
+    game_.services = {
+        .showMessage = [this](const std::string& text) { message_ = text; },
+        .exitProgram = [this] { services_.exitProgram(); },
+    };
     // Before anything that may make Qt create and keep the window's accessible interface
     // (from Qt 6.8 on, setWindowTitle does): Qt's generic one would be kept instead of ours.
     installAccessibility();
@@ -79,40 +82,17 @@ MainWindow::MainWindow(RandomSource& random, Services services)
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, kWindowColor);
     KeyboardMode::watch();
-    addKeyActions();
+    addKeys();
     game_.Form_Load();
     build();
     mirror();
 }
 
-// F1 lists the keys, Ctrl+Q quits as closing the window does: the desktop's own keys.
-void MainWindow::addKeyActions() {
-    auto* quit = new QAction(QStringLiteral("Quit"), this);
-    // The desktop's key for Quit, or Ctrl+Q on a platform that names none.
-    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
-    quit->setShortcuts(quitKeys.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-    auto* keys = new QAction(QStringLiteral("Keys"), this);
-    keys->setShortcuts(QKeySequence::HelpContents);
-    keys->setAutoRepeat(false);
-    connect(keys, &QAction::triggered, this, [this, quit] {
-        auto* list = new KeyList(this);
-        list->setAttribute(Qt::WA_DeleteOnClose);
-        list->addAction(quit);  // Ctrl+Q quits from the list too
-        list->open();
-    });
-    addActions({keys, quit});
-}
-
+// A widget for each control a player acts on or reads, made in stacking order so that later
+// widgets lie over earlier ones. A die paints its own HOLD picture and pips.
 void MainWindow::build() {
-    // The HOLD picture pixel for pixel at the screen's scale: blown up smoothly, as a
-    // label would, its small serif letters blur.
-    const qreal scale = devicePixelRatio();
-    QPixmap picture = holdPicture_.scaled(holdPicture_.size() * scale, Qt::IgnoreAspectRatio,
-                                          Qt::FastTransformation);
-    picture.setDevicePixelRatio(scale);
-    // Made in stacking order, so that later widgets lie over earlier ones.
-    game_.form.forEachControl([this, &picture](const Control& control) {
+    const QPixmap holdPicture = loadHoldPicture(devicePixelRatio());
+    game_.form.forEachControl([this, &holdPicture](const Control& control) {
         QWidget* widget = nullptr;
         const ControlId id = control.id;
         const auto click = [this, id] { dispatch([id](Quorbel& game) { game.click(id); }); };
@@ -132,13 +112,6 @@ void MainWindow::build() {
                     widget = label;
                 }
                 break;
-            case ControlKind::Picture: {
-                auto* label = new HoldPicture(this);
-                label->setPixmap(picture);
-                connect(label, &HoldPicture::clicked, this, click);
-                widget = label;
-                break;
-            }
             case ControlKind::PushButton: {
                 auto* button = new Button(this);
                 button->setAutoDefault(true);  // Enter, like Space, clicks the focused button
@@ -147,20 +120,20 @@ void MainWindow::build() {
                 break;
             }
             case ControlKind::DieSquare: {
-                auto* die = new DieButton(this);
-                // A key on a die presses it, just as the mouse would in its middle.
-                const Point middle = dieCentre(id.index);
-                connect(die, &QAbstractButton::toggled, this, [this, middle] {
-                    dispatch([middle](Quorbel& game) {
-                        game.Form_MouseDown(Qt::LeftButton, 0, middle.x, middle.y);
-                    });
+                auto* die = new DieButton(this, holdPicture);
+                const int n = id.index;
+                // A key on a die does what a press in it does.
+                connect(die, &QAbstractButton::toggled, this,
+                        [this, n] { dispatch([n](Quorbel& game) { game.pressDie(n); }); });
+                connect(die, &DieButton::holdClicked, this, [this, n] {
+                    dispatch([n](Quorbel& game) { game.click({ControlName::hold, n}); });
                 });
                 widget = die;
                 break;
             }
+            case ControlKind::Picture:
             case ControlKind::Pip:
-                widget = new Pip(this);
-                break;
+                return;
         }
         bindings_[id].widget = widget;
     });
@@ -173,10 +146,13 @@ void MainWindow::build() {
 
 void MainWindow::mirror() {
     game_.form.forEachControl([this](const Control& control) {
-        Binding& binding = bindings_.at(control.id);
-        if (!binding.shown || !(*binding.shown == control)) present(binding, control);
-        // Names are told from the whole game; the pips and HOLD pictures have none.
-        if (control.kind == ControlKind::Pip || control.kind == ControlKind::Picture) return;
+        const auto found = bindings_.find(control.id);
+        if (found == bindings_.end()) return;  // painted by its die
+        Binding& binding = found->second;
+        if (binding.shown != control) present(binding, control);
+        if (auto* die = qobject_cast<DieButton*>(binding.widget))
+            die->paintFrom(game_.form, control.id.index);
+        // Names are told from the whole game.
         auto name = quorbel::accessibleName(game_, control.id);
         auto words = quorbel::accessibleDescription(game_, control.id);
         auto* spoken = dynamic_cast<Spoken*>(binding.widget);
@@ -231,11 +207,6 @@ void MainWindow::present(Binding& binding, const Control& control) {
     if (row && row->category()) row->setClaimable(control.enabled && !isClosed(control));
     if (changed(&Control::enabled) && !row) widget->setEnabled(control.enabled);
     if (changed(&Control::visible)) widget->setVisible(control.visible);
-    if (control.kind == ControlKind::Picture && changed(&Control::visible)) {
-        const QSignalBlocker quiet(widgetFor({ControlName::Rect, control.id.index}));
-        static_cast<DieButton*>(widgetFor({ControlName::Rect, control.id.index}))
-            ->setChecked(control.visible);
-    }
     binding.shown = control;
 }
 
@@ -265,39 +236,14 @@ void MainWindow::moveFocus(ControlId to) {
         widget->setFocus(Qt::OtherFocusReason);
 }
 
-// Arrow keys step through the dice grid and along the whole sheet, closed categories and
-// totals included, up to the edge. The game's own keys act wherever the focus is, once a
-// press: plain keys of the main block only, so that a screen reader's keys (with Insert or
-// Caps Lock, or on the keypad) and the desktop's (with Ctrl, Alt or the logo key) are
-// never taken.
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (const auto arrow = arrowOf(event))
-        return moveFocus(arrowNeighbour(idOf(focusWidget()), *arrow));
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int key = event->key();
-    if ((event->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier)
-        return QWidget::keyPressEvent(event);
-    if (event->isAutoRepeat()) return;
-    if (key >= Qt::Key_1 && key <= Qt::Key_6 && !shift)
-        return dispatch([key](Quorbel& game) { game.dieKey(key - Qt::Key_0); });
-    if (!shift) {
-        switch (key) {
-            case Qt::Key_R:
-                return dispatch([](Quorbel& game) { game.click(game.form.press.id); });
-            case Qt::Key_W:
-                return dispatch([](Quorbel& game) { game.sayAgain(); });
-            case Qt::Key_D:
-                return dispatch([](Quorbel& game) { game.sayDice(); });
-            case Qt::Key_O:
-                return dispatch([](Quorbel& game) { game.sayTotals(); });
-            default:
-                break;
-        }
+// The keypad is left to the screen reader: no game key acts there.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::KeypadModifier)) {
+        event->accept();
+        return true;
     }
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return moveFocus(
-            categoryByKey(game_.form, idOf(focusWidget()), static_cast<char>(key), shift));
-    QWidget::keyPressEvent(event);
+    return QWidget::event(event);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

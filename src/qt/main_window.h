@@ -1,4 +1,5 @@
-// The game's one window: a widget for every control record, kept in step with it.
+// The game's one window: a widget for every control a player acts on or reads, kept in
+// step with its record.
 #pragma once
 
 #include <QPixmap>
@@ -6,20 +7,30 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "game/quorbel.h"
+
+class QAction;
 
 namespace quorbel::qt {
 
 class Notice;
 
+// One row of the key list: the keys as a player reads them, what they do, and the actions
+// that do it. The keys a focused control takes itself (Space, Enter, Tab) need none.
+struct KeyRow {
+    QString keys, does;
+    std::vector<QAction*> actions;
+};
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // A service left empty gets the real one: the message box, or quitting the application.
-    explicit MainWindow(RandomSource& random, Services services = {});
+    // Shows the game, and gives it the toolkit's services: a service left empty gets the
+    // real one, the message box or quitting the application.
+    explicit MainWindow(Quorbel& game, Services services = {});
 
-    Quorbel& game() { return game_; }
     QWidget* widgetFor(ControlId id) const;
 
     // Every event comes in here: the handler works on the game, then the widgets
@@ -35,8 +46,8 @@ class MainWindow : public QWidget {
     void mirror();
 
   protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -51,7 +62,7 @@ class MainWindow : public QWidget {
         }
     };
 
-    void addKeyActions();
+    void addKeys();
     void build();
     void moveFocus(ControlId to);
     bool takesFocus(ControlId id) const;
@@ -60,9 +71,9 @@ class MainWindow : public QWidget {
 
     Services services_;
     std::optional<std::string> message_;  // left by the game, shown once the window is in step
-    Quorbel game_;
-    QPixmap holdPicture_;
+    Quorbel& game_;
     std::unordered_map<ControlId, Binding, IdHash> bindings_;
+    std::vector<KeyRow> keys_;
     Notice* notice_ = nullptr;  // speaks each event's result
 };
 

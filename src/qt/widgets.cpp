@@ -5,8 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolTip>
+
+#include "qt/look.h"
 
 namespace quorbel::qt {
 
@@ -19,6 +22,10 @@ bool marked(const QWidget* widget) {
 }
 
 constexpr int kMarkWidth = 2;
+
+bool isEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
 
 // A black frame two pixels wide inside the widget: it shows on yellow, green, red,
 // white and grey alike.
@@ -33,21 +40,6 @@ void drawMark(QPainter& painter, const QRect& area) {
 }
 
 }  // namespace
-
-std::optional<Arrow> arrowOf(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Left:
-            return Arrow::Left;
-        case Qt::Key_Right:
-            return Arrow::Right;
-        case Qt::Key_Up:
-            return Arrow::Up;
-        case Qt::Key_Down:
-            return Arrow::Down;
-        default:
-            return std::nullopt;
-    }
-}
 
 void KeyboardMode::watch() {
     static KeyboardMode* watcher = nullptr;
@@ -69,9 +61,7 @@ bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyButton::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (arrowOf(event)) return event->ignore();
-    if (!enter) return QAbstractButton::keyPressEvent(event);
+    if (!isEnter(event)) return QAbstractButton::keyPressEvent(event);
     if (!event->isAutoRepeat()) click();
 }
 
@@ -126,34 +116,9 @@ void SheetButton::paintEvent(QPaintEvent*) {
     if (mark) drawMark(painter, rect());
 }
 
-void HoldPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) pressed_ = true;
-    event->accept();  // not a press on the die under the picture either
-}
-
-void HoldPicture::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) emit clicked();
-}
-
-// A disabled picture keeps its look: a die held between turns shows the same black
-// HOLD as during a turn, not the faded one Qt draws for disabled labels.
-void HoldPicture::paintEvent(QPaintEvent* event) {
-    const QPixmap picture = pixmap();
-    if (picture.isNull() || isEnabled()) return QLabel::paintEvent(event);
-    QPainter painter(this);
-    style()->drawItemPixmap(&painter, contentsRect(), static_cast<int>(alignment()), picture);
-}
-
-Button::Button(QWidget* parent) : QPushButton(parent) {}
-
 void Button::keyPressEvent(QKeyEvent* event) {
-    if (arrowOf(event)) return event->ignore();
     // A held-down Enter clicks once, as Space does: Roll is not spent by one long press.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->isAutoRepeat()) return;
+    if (isEnter(event) && event->isAutoRepeat()) return;
     QPushButton::keyPressEvent(event);
 }
 
@@ -164,22 +129,67 @@ void Button::paintEvent(QPaintEvent* event) {
     drawMark(painter, rect());
 }
 
-DieButton::DieButton(QWidget* parent) : KeyButton(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+DieButton::DieButton(QWidget* parent, QPixmap holdPicture)
+    : KeyButton(parent), holdPicture_(std::move(holdPicture)) {
     setFocusPolicy(Qt::TabFocus);
     setCheckable(true);
 }
 
+void DieButton::paintFrom(const Form& form, int die) {
+    Records now{form.hold(die), {}};
+    for (int place = 1; place <= kPipsPerDie; ++place)
+        now.pips[static_cast<std::size_t>(place - 1)] = form.pip(kPipsPerDie * (die - 1) + place);
+    const QSignalBlocker quiet(this);  // the records say it is held; no one pressed it
+    setChecked(now.hold.visible);
+    if (now == records_) return;
+    records_ = std::move(now);
+    update();
+}
+
+QRect DieButton::inside(const Control& part) const {
+    const Geometry& g = part.geometry;
+    return {g.left - x(), g.top - y(), g.width, g.height};
+}
+
+bool DieButton::onHoldPicture(const QMouseEvent* event) const {
+    const Control& hold = records_.hold;
+    return hold.visible && hold.enabled && inside(hold).contains(event->position().toPoint());
+}
+
+void DieButton::mousePressEvent(QMouseEvent* event) {
+    if (!onHoldPicture(event)) return event->ignore();
+    pressedOnHold_ = event->button() == Qt::LeftButton;
+}
+
+void DieButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = std::exchange(pressedOnHold_, false) && event->button() == Qt::LeftButton &&
+                       onHoldPicture(event);
+    if (click) emit holdClicked();
+}
+
+// A held die between turns shows the same black HOLD as during a turn, never a faded one.
 void DieButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    if (!marked(this)) return;
-    painter.setPen(QPen(Qt::black, kMarkWidth));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    if (marked(this)) {
+        painter.setPen(QPen(Qt::black, kMarkWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    }
+    if (records_.hold.visible) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawPixmap(inside(records_.hold).topLeft(), holdPicture_);
+        painter.setRenderHint(QPainter::Antialiasing);
+    }
+    painter.setPen(Qt::NoPen);
+    for (const Control& pip : records_.pips) {
+        if (!pip.visible) continue;
+        painter.setBrush(toQColor(pip.backColor.value()));
+        painter.drawEllipse(QRectF(inside(pip)));
+    }
 }
 
 Notice::Notice(QWidget* parent) : QWidget(parent) {
@@ -199,18 +209,6 @@ void Notice::say(const QString& words) {
     setAccessibleName(words);
     show();
 #endif
-}
-
-Pip::Pip(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void Pip::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette().color(QPalette::Window));
-    painter.drawEllipse(QRectF(rect()));
 }
 
 }  // namespace quorbel::qt

@@ -2,18 +2,14 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
-#include <optional>
+#include <array>
 
-#include "game/focus.h"
+#include "ui/form.h"
 
 namespace quorbel::qt {
-
-// The arrow an arrow key stands for; none for any other key. Buttons pass arrows on to
-// the window, which moves the focus.
-std::optional<Arrow> arrowOf(const QKeyEvent* event);
 
 // Whether the player is at the keyboard: set by any key, cleared by any mouse press.
 // Focus marks show only then, so a game played with the mouse looks as it always has.
@@ -31,8 +27,8 @@ struct Spoken {
     QString name, description;
 };
 
-// A button the window draws itself: Space clicks it, as any button, and so does Enter.
-// The arrow keys go on to the window, which moves along the dice and the sheet.
+// A button the window draws itself: Space clicks it, as any button, and so does Enter,
+// once a press.
 class KeyButton : public QAbstractButton, public Spoken {
   public:
     using QAbstractButton::QAbstractButton;
@@ -51,7 +47,6 @@ class SheetButton : public KeyButton {
     bool category() const { return category_; }
     bool claimable() const { return claimable_; }
     void setClaimable(bool claimable);
-    const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
   protected:
@@ -64,27 +59,21 @@ class SheetButton : public KeyButton {
     QString caption_;  // painted, not the button's text, which would tell readers of each change
 };
 
-// A die's square, checked while the die is held. Mouse presses pass through to the
-// window; a key toggles it, and the window makes the same press in its middle.
+// A die: its square, then its HOLD picture while held, then the pips of its face, each
+// painted from its record, so the middle row's pips lie over the picture. Checked while
+// held; a key toggles it. A left click on the HOLD picture, while the picture takes clicks,
+// releases the die, and another button there does nothing; any other press goes on to the
+// window under it.
 class DieButton : public KeyButton {
     Q_OBJECT
   public:
-    explicit DieButton(QWidget* parent);
+    DieButton(QWidget* parent, QPixmap holdPicture);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// The HOLD picture over a held die: a left click on it releases the die. Another button
-// does nothing while the picture takes clicks; between turns it takes none, and every
-// press goes through to the window under it.
-class HoldPicture : public QLabel {
-    Q_OBJECT
-  public:
-    using QLabel::QLabel;
+    // Takes the records of die 1..6's HOLD picture and pips; repaints if they changed.
+    void paintFrom(const Form& form, int die);
 
   signals:
-    void clicked();
+    void holdClicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -92,14 +81,24 @@ class HoldPicture : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    bool pressed_ = false;
+    struct Records {
+        Control hold;
+        std::array<Control, kPipsPerDie> pips;
+        bool operator==(const Records&) const = default;
+    };
+    QRect inside(const Control& part) const;  // a part's place on the die
+    bool onHoldPicture(const QMouseEvent* event) const;
+
+    QPixmap holdPicture_;
+    Records records_;
+    bool pressedOnHold_ = false;
 };
 
 // Roll, Restart and Exit, with the same focus mark as the rest of the window.
 class Button : public QPushButton, public Spoken {
     Q_OBJECT
   public:
-    explicit Button(QWidget* parent);
+    using QPushButton::QPushButton;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -113,16 +112,6 @@ class Notice : public QWidget {
   public:
     explicit Notice(QWidget* parent);
     void say(const QString& words);
-};
-
-// A pip: a drawn circle that lets mouse presses through.
-class Pip : public QWidget {
-    Q_OBJECT
-  public:
-    explicit Pip(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace quorbel::qt

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,34 +43,20 @@ struct Geometry {
 
 enum class ControlKind { Label, PushButton, Picture, DieSquare, Pip };
 
-// Every control of the window, by the name its handlers use. Arrays carry an index.
-enum class ControlName {
-    upscores,
-    lwscores,
-    numbers,
-    thpair,
-    thrkind,
-    ttkind,
-    frkind,
-    fvkind,
-    sstr,
-    lstr,
-    gstr,
-    sxkind,
-    chance,
-    totu,
-    totl,
-    tott,
-    press,
-    restart,
-    exitgame,
-    Rect,
-    hold,
-    pip
-};
+// Every control of the window by the name its handlers use, in the order the window stacks
+// them, bottom first. ONE names a single control, MANY an array addressed by index:
+// numbers(1..6), Rect(1..6), hold(1..6) and pip(0..42). This one list gives the names, the
+// form's members, the look-up by name and the order of a visit.
+#define QUORBEL_CONTROLS(ONE, MANY)                                                                \
+    ONE(upscores)                                                                                  \
+    ONE(lwscores)                                                                                  \
+    MANY(numbers) ONE(thpair) ONE(thrkind) ONE(ttkind) ONE(frkind) ONE(fvkind) ONE(sstr) ONE(lstr) \
+        ONE(gstr) ONE(sxkind) ONE(chance) ONE(totu) ONE(totl) ONE(tott) ONE(press) ONE(restart)    \
+            ONE(exitgame) MANY(Rect) MANY(hold) MANY(pip)
 
-// The name as the handlers write it: "numbers", "press", "Rect".
-std::string_view nameOf(ControlName name);
+#define QUORBEL_NAME(name) name,
+enum class ControlName { QUORBEL_CONTROLS(QUORBEL_NAME, QUORBEL_NAME) };
+#undef QUORBEL_NAME
 
 struct ControlId {
     ControlName name{};
@@ -103,10 +90,8 @@ class ControlArray {
         items_.push_back(std::move(lowest));
     }
 
-    Control& operator()(int index) { return items_.at(static_cast<std::size_t>(index - lowest_)); }
-    const Control& operator()(int index) const {
-        return items_.at(static_cast<std::size_t>(index - lowest_));
-    }
+    Control& operator()(int index) { return items_.at(offset(index)); }
+    const Control& operator()(int index) const { return items_.at(offset(index)); }
 
     // Elements are created in index order, each one past the last.
     Control& create() {
@@ -117,7 +102,6 @@ class ControlArray {
         return items_.back();
     }
 
-    int lower() const { return lowest_; }
     int upper() const { return lowest_ + static_cast<int>(items_.size()) - 1; }
 
     auto begin() { return items_.begin(); }
@@ -126,6 +110,11 @@ class ControlArray {
     auto end() const { return items_.end(); }
 
   private:
+    std::size_t offset(int index) const {
+        if (index < lowest_) throw std::out_of_range("no such control");
+        return static_cast<std::size_t>(index - lowest_);
+    }
+
     int lowest_;
     std::vector<Control> items_;
 };

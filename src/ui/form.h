@@ -14,57 +14,34 @@ inline constexpr std::string_view kWindowCaption = "Quorbel!";
 inline constexpr int kPipsPerDie = 7;
 
 struct Form {
-    Control upscores, lwscores;
-    ControlArray numbers;  // Aces..Sixes; 2 to 6 are created at start-up
-    Control thpair, thrkind, ttkind, frkind, fvkind, sstr, lstr, gstr, sxkind, chance;
-    Control totu, totl, tott;
-    Control press, restart, exitgame;
-    ControlArray Rect;  // die squares 1..6
-    ControlArray hold;  // HOLD pictures 1..6
-    ControlArray pip;   // 0 is the hidden template, 1..42 are created at start-up
+#define QUORBEL_ONE(name) Control name;
+#define QUORBEL_MANY(name) ControlArray name;
+    QUORBEL_CONTROLS(QUORBEL_ONE, QUORBEL_MANY)
+#undef QUORBEL_ONE
+#undef QUORBEL_MANY
 
-    // The window as designed, before start-up creates its run-time controls.
+    // The window as designed, before start-up creates its run-time controls. The category
+    // labels get their captions from the game's score sheet at start-up.
     static Form design();
 
-    // Visits every control from the bottom of the stacking order to the top.
-    template <class Visit>
-    void forEachControl(Visit&& visit);
-    template <class Visit>
-    void forEachControl(Visit&& visit) const;
-
     Control& find(ControlId id);
-    const Control& find(ControlId id) const { return const_cast<Form*>(this)->find(id); }
+    const Control& find(ControlId id) const {
+        return const_cast<Form*>(this)->find(id);
+    }
+
+    // Visits every control, from the bottom of the stacking order to the top.
+    template <class Visit>
+    void forEachControl(Visit&& visit) const {
+#define QUORBEL_ONE(name) visit(name);
+#define QUORBEL_MANY(name) \
+    for (const Control& element : name) visit(element);
+        QUORBEL_CONTROLS(QUORBEL_ONE, QUORBEL_MANY)
+#undef QUORBEL_ONE
+#undef QUORBEL_MANY
+    }
 };
 
 // Creates the upper score labels Twos..Sixes as copies of Aces, one row apart.
 void loadlabels(Form& form);
-
-template <class Self, class Visit>
-void visitStacking(Self& form, Visit&& visit) {
-    visit(form.upscores);
-    visit(form.lwscores);
-    for (auto& label : form.numbers) visit(label);
-    for (auto* label : {&form.thpair, &form.thrkind, &form.ttkind, &form.frkind, &form.fvkind,
-                        &form.sstr, &form.lstr, &form.gstr, &form.sxkind, &form.chance, &form.totu,
-                        &form.totl, &form.tott, &form.press, &form.restart, &form.exitgame})
-        visit(*label);
-    visit(form.pip(0));
-    // Each HOLD picture lies over its own square; every pip lies over every die.
-    for (int die = form.Rect.lower(); die <= form.Rect.upper(); ++die) {
-        visit(form.Rect(die));
-        if (die <= form.hold.upper()) visit(form.hold(die));
-    }
-    for (int k = 1; k <= form.pip.upper(); ++k) visit(form.pip(k));
-}
-
-template <class Visit>
-void Form::forEachControl(Visit&& visit) {
-    visitStacking(*this, visit);
-}
-
-template <class Visit>
-void Form::forEachControl(Visit&& visit) const {
-    visitStacking(*this, visit);
-}
 
 }  // namespace quorbel

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support.h"
+#include "harness.h"
 
 namespace quorbel::test {
 namespace {

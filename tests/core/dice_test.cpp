@@ -5,19 +5,12 @@
 
 #include "dice/faces.h"
 #include "game/categories.h"
-#include "support.h"
+#include "harness.h"
 
 namespace quorbel::test {
 namespace {
 
 using enum ControlName;
-
-std::vector<int> pipsOfDie(const Form& f, int die) {
-    std::vector<int> positions;
-    for (int k : visiblePips(f))
-        if ((k - 1) / 7 + 1 == die) positions.push_back((k - 1) % 7 + 1);
-    return positions;
-}
 
 TEST(Pv, ShowsOnePipCountedBackFromTheDiesLast) {
     struct Row {
@@ -31,7 +24,8 @@ TEST(Pv, ShowsOnePipCountedBackFromTheDiesLast) {
     for (const Row& r : rows) {
         Harness h;
         pv(h.game.form, r.die, r.q);
-        ASSERT_EQ(visiblePips(h.game.form), std::vector<int>{r.pip}) << r.die << "," << r.q;
+        ASSERT_EQ(shownPipCount(h.game.form), 1) << r.die << "," << r.q;
+        ASSERT_TRUE(h.game.form.pip(r.pip).visible) << r.die << "," << r.q;
         EXPECT_EQ(h.game.form.pip(r.pip).geometry.left, r.x);
         EXPECT_EQ(h.game.form.pip(r.pip).geometry.top, r.y);
     }
@@ -42,7 +36,7 @@ TEST(Faces, EachValueShowsExactlyItsPipsOnEveryDie) {
     for (int value = 1; value <= 6; ++value) {
         h.rollTo({value, value, value, value, value, value});
         for (int die = 1; die <= 6; ++die)
-            EXPECT_EQ(pipsOfDie(h.game.form, die), pipsOfFace(value)) << value << " " << die;
+            EXPECT_EQ(shownPips(h.game.form, die), pipsOfFace(value)) << value << " " << die;
         h.game.endturn();
     }
     EXPECT_TRUE(faceOffsets(0).empty());
@@ -64,7 +58,7 @@ TEST(Rolling, DrawsMapToFacesAtTheBoundaries) {
         h.random.queueDraws({r.draw, 0.0, 0.0, 0.0, 0.0, 0.0});
         h.game.press_Click();
         EXPECT_EQ(h.game.state.dice[1], r.face) << r.draw;
-        EXPECT_EQ(pipsOfDie(h.game.form, 1), pipsOfFace(r.face));
+        EXPECT_EQ(shownPips(h.game.form, 1), pipsOfFace(r.face));
     }
 }
 
@@ -78,7 +72,7 @@ TEST(Rolling, HeldDiceKeepTheirValuesAndAreRedrawn) {
     EXPECT_EQ(h.random.left(), 0u);
     EXPECT_EQ(h.game.state.dice, (std::array<int, 7>{0, 1, 6, 6, 4, 6, 6}));
     for (int die = 1; die <= 6; ++die)
-        EXPECT_EQ(pipsOfDie(h.game.form, die), pipsOfFace(h.game.state.dice[die])) << die;
+        EXPECT_EQ(shownPips(h.game.form, die), pipsOfFace(h.game.state.dice[die])) << die;
     EXPECT_TRUE(h.held(1) && h.held(4));
 }
 
@@ -87,8 +81,8 @@ TEST(Rolling, ADieHeldBeforeTheFirstRollStaysBlank) {
     h.rollTo({3, 3, 0, 3, 3, 3});
     EXPECT_EQ(h.random.taken, 5);
     EXPECT_EQ(h.game.state.dice[3], 0);
-    EXPECT_TRUE(pipsOfDie(h.game.form, 3).empty());
-    EXPECT_EQ(visiblePips(h.game.form).size(), 15u);
+    EXPECT_TRUE(shownPips(h.game.form, 3).empty());
+    EXPECT_EQ(shownPipCount(h.game.form), 15);
 }
 
 TEST(Rolling, FiveRollsATurnAndEveryRollOpensTheSheet) {
@@ -156,7 +150,7 @@ TEST(Holding, ADieHeldBetweenTurnsKeepsItsValue) {
     h.rollTo({1, 1, 1, 1, 6, 1});
     EXPECT_EQ(h.random.taken, 11);
     EXPECT_EQ(h.game.state.dice[5], 6);
-    EXPECT_EQ(pipsOfDie(h.game.form, 5), pipsOfFace(6));
+    EXPECT_EQ(shownPips(h.game.form, 5), pipsOfFace(6));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/focus.h"
-#include "support.h"
+#include "harness.h"
 
 namespace quorbel::test {
 namespace {
@@ -40,7 +40,7 @@ TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheWholeSheet) {
     };
     for (const Step& s : steps)
         EXPECT_EQ(arrowNeighbour(s.from, s.arrow), s.to)
-            << nameOf(s.from.name) << s.from.index << " arrow " << static_cast<int>(s.arrow);
+            << nameOf(s.from) << " arrow " << static_cast<int>(s.arrow);
 }
 
 TEST(Focus, ALetterGoesToTheNextOpenCategoryOfItsName) {

@@ -7,8 +7,7 @@
 #include <map>
 #include <random>
 
-#include "game/quorbel.h"
-#include "random_sources.h"
+#include "harness.h"
 
 namespace {
 
@@ -55,11 +54,9 @@ int main(int argc, char* argv[]) {
     }
 
     // Where things are, from the game's own records.
-    quorbel::test::ScriptedRandom dice;  // start-up rolls no dice
-    quorbel::Quorbel game(dice, {});
-    game.Form_Load();
-    const Geometry square = game.form.Rect(1).geometry;
-    const Geometry hold = game.form.hold(1).geometry;
+    const quorbel::test::Harness started;
+    const Geometry square = started.game.form.Rect(1).geometry;
+    const Geometry hold = started.game.form.hold(1).geometry;
 
     std::printf("1x %dx%d, 2x %dx%d\n", one.width(), one.height(), two.width(), two.height());
     expect(one.width() == quorbel::kWindowWidth && one.height() == quorbel::kWindowHeight,

@@ -4,25 +4,20 @@
 #include <QTest>
 #include <QWidget>
 
-#include "qt/main_window.h"
+#include "harness.h"
 #include "qt_probe.h"
-#include "records.h"
 
 namespace quorbel::robustness {
 
 // One turn: Roll, then a click on the first open category; after each click, then().
 template <class Then>
-void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets, Then&& then) {
-    QTest::mouseClick(widgets[{ControlName::press, 0}], Qt::LeftButton);
+void playTurn(const Quorbel& game, const test::WidgetMap& widgets, Then&& then) {
+    QTest::mouseClick(widgets[{ControlName::press}], Qt::LeftButton);
     then();
-    const std::vector<ControlId> open = test::openCategories(window.game().form);
+    const std::vector<ControlId> open = test::openCategories(game.form);
     if (open.empty()) return;
     QTest::mouseClick(widgets[open.front()], Qt::LeftButton);
     then();
-}
-
-inline void playTurn(qt::MainWindow& window, const test::WidgetMap& widgets) {
-    playTurn(window, widgets, [] {});
 }
 
 }  // namespace quorbel::robustness

@@ -4,24 +4,22 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <cstdio>
 #include <random>
 
 #include "invariants.h"
-#include "play.h"
-#include "qt_probe.h"
-#include "random_sources.h"
 #include "walk.h"
+#include "window_fixture.h"
 
-using namespace quorbel;
-using namespace quorbel::robustness;
-using namespace quorbel::test;
-
+namespace quorbel::robustness {
 namespace {
+
+using namespace quorbel::test;
 
 class StormRunner {
   public:
-    StormRunner(std::uint64_t seed, qt::MainWindow& window)
-        : engine_(seed), window_(window), widgets_(window), checker_(window.game()) {}
+    StormRunner(std::uint64_t seed, qt::MainWindow& window, const Quorbel& game)
+        : engine_(seed), window_(window), game_(game), widgets_(window, game), checker_(game) {}
 
     // One random event, then the rules.
     void step() {
@@ -49,7 +47,7 @@ class StormRunner {
 
   private:
     void observe() {
-        if (broken_.empty()) broken_ = checker_.observe(window_.game());
+        if (broken_.empty()) broken_ = checker_.observe(game_);
         if (broken_.empty()) broken_ = widgets_.mismatch();
         if (!broken_.empty()) broken_ = "after event " + std::to_string(events_) + ": " + broken_;
     }
@@ -67,6 +65,13 @@ class StormRunner {
 
     QWidget* control(ControlId id) const { return widgets_[id]; }
 
+    // A click on any control: on its widget, or where its die paints it.
+    void clickOn(ControlId id, Qt::MouseButton button) {
+        if (QWidget* widget = control(id)) return QTest::mouseClick(widget, button);
+        const Geometry& g = game_.form.find(id).geometry;
+        pressAt(window_, {g.left + g.width / 2, g.top + g.height / 2}, button, Route::Topmost);
+    }
+
     void act() {
         using enum ControlName;
         QWidget* roll = control({press, 0});
@@ -74,15 +79,15 @@ class StormRunner {
         if (kind < 0.22) {
             QTest::mouseClick(roll, Qt::LeftButton);
         } else if (kind < 0.42) {
-            const auto& dice = window_.game().state.dice;
+            const auto& dice = game_.state.dice;
             const bool sixOfAKind =
-                window_.game().state.rolls > 0 &&
+                game_.state.rolls > 0 &&
                 std::all_of(dice.begin() + 2, dice.end(), [&](int d) { return d == dice[1]; });
-            if (sixOfAKind && !isClosed(window_.game().form.sxkind) && likely(0.8))
+            if (sixOfAKind && !isClosed(game_.form.sxkind) && likely(0.8))
                 return QTest::mouseClick(control({sxkind, 0}), Qt::LeftButton);
             std::vector<ControlId> choice;
             for (ControlId id : categoryLabels())
-                if (!likely(0.6) || !isClosed(window_.game().form.find(id))) choice.push_back(id);
+                if (!likely(0.6) || !isClosed(game_.form.find(id))) choice.push_back(id);
             if (choice.empty()) choice.assign(categoryLabels().begin(), categoryLabels().end());
             QTest::mouseClick(control(oneOf(choice, engine_)), Qt::LeftButton);
         } else if (kind < 0.55) {
@@ -102,14 +107,14 @@ class StormRunner {
                 QTest::mouseDClick(roll, Qt::LeftButton);
             }
         } else if (kind < 0.80) {
-            // Any widget at all, hidden and disabled ones included.
-            QTest::mouseClick(control(oneOf(allControls(), engine_)), button());
+            // Any control at all, hidden and disabled ones included.
+            clickOn(oneOf(allControls(), engine_), button());
         } else if (kind < 0.85) {
             QTest::mouseClick(control({restart, 0}), Qt::LeftButton);
         } else if (kind < 0.86) {
             QTest::mouseClick(control({exitgame, 0}), Qt::LeftButton);
         } else if (kind < 0.93) {
-            QTest::mouseClick(control({hold, pick(6) + 1}), button());
+            clickOn({hold, pick(6) + 1}, button());
         } else {
             static constexpr std::array<Qt::Key, 8> kKeys = {
                 Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
@@ -121,6 +126,7 @@ class StormRunner {
 
     std::mt19937_64 engine_;
     qt::MainWindow& window_;
+    const Quorbel& game_;
     WidgetMap widgets_;
     InvariantChecker checker_;
     std::string broken_;
@@ -129,48 +135,36 @@ class StormRunner {
     int depth_ = 0;
 };
 
-}  // namespace
+class Storm : public qt::WindowTest, public ::testing::WithParamInterface<int> {};
 
-class Storm : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void eventsRainOnEveryControl_data();
-    void eventsRainOnEveryControl();
-};
-
-void Storm::eventsRainOnEveryControl_data() {
-    QTest::addColumn<int>("seed");
-    for (int seed : {1, 2, 3}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
-}
-
-void Storm::eventsRainOnEveryControl() {
-    QFETCH(int, seed);
+TEST_P(Storm, EventsRainOnEveryControl) {
+    const int seed = GetParam();
     RepeatableRandom random(static_cast<std::uint64_t>(seed), RepeatableRandom::Sticky);
     int exits = 0, ratings = 0;
     StormRunner* running = nullptr;  // the storm below, once it is up
     // While a rating is shown, more events arrive.
-    qt::MainWindow window(random, Services{[&](const std::string&) {
-                                               ++ratings;
-                                               running->burst(30);
-                                           },
-                                           [&] { ++exits; }});
-    window.show();
-    window.widgetFor({ControlName::press, 0})->setFocus();
-    StormRunner storm(static_cast<std::uint64_t>(seed) * 7919, window);
+    open(&random, {[&](const std::string&) {
+                       ++ratings;
+                       running->burst(30);
+                   },
+                   [&] { ++exits; }});
+    window->widgetFor({ControlName::press})->setFocus();
+    StormRunner storm(static_cast<std::uint64_t>(seed) * 7919, *window, game());
     running = &storm;
 
     for (int i = 0; i < 2500 && storm.broken().empty(); ++i) storm.step();
 
-    qInfo(
+    std::printf(
         "seed %d: %ld events (%ld while a rating was open), %d games completed, %d restarts, "
-        "%d ratings, %d six-of-a-kind scores, %d exits",
+        "%d ratings, %d six-of-a-kind scores, %d exits\n",
         seed, storm.events(), storm.eventsInBox(), storm.checker().gamesCompleted(),
         storm.checker().restarts(), ratings, storm.checker().sixOfAKindScores(), exits);
-    QVERIFY2(storm.broken().empty(), storm.broken().c_str());
-    QVERIFY(storm.checker().gamesCompleted() >= 3);
-    QVERIFY(storm.eventsInBox() > 0);
+    EXPECT_EQ(storm.broken(), "");
+    EXPECT_GE(storm.checker().gamesCompleted(), 3);
+    EXPECT_GT(storm.eventsInBox(), 0);
 }
 
-QTEST_MAIN(Storm)
-#include "storm_test.moc"
+INSTANTIATE_TEST_SUITE_P(Seeds, Storm, ::testing::Values(1, 2, 3));
+
+}  // namespace
+}  // namespace quorbel::robustness

@@ -7,9 +7,7 @@
 #include <functional>
 #include <iostream>
 
-#include "dice/geometry.h"
 #include "invariants.h"
-#include "records.h"
 #include "walk.h"
 
 namespace quorbel::robustness {
@@ -38,8 +36,8 @@ Event pressOn(int die, int button = 1) {
     Event e;
     e.kind = Event::Kind::MouseDown;
     e.button = button;
-    e.x = dieCentre(die).x;
-    e.y = dieCentre(die).y;
+    e.x = test::dieCentre(die).x;
+    e.y = test::dieCentre(die).y;
     return e;
 }
 
@@ -109,8 +107,8 @@ struct MidGame {
 
 void redraw(Quorbel& game, int die, int value) {
     game.state.dice[die] = value;
-    for (int p = 1; p <= 7; ++p) game.form.pip(7 * (die - 1) + p).visible = false;
-    for (int p : test::pipsOfFace(value)) game.form.pip(7 * (die - 1) + p).visible = true;
+    for (int p = 1; p <= 7; ++p) game.form.pip(test::pipOf(die, p)).visible = false;
+    for (int p : test::pipsOfFace(value)) game.form.pip(test::pipOf(die, p)).visible = true;
 }
 
 // Closes upper categories with scores (face, score), as claims would, but without ending

@@ -2,62 +2,52 @@
 // button, and presses on the very edges of the dice.
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <optional>
-#include <tuple>
 
 #include "game/rating.h"
 #include "invariants.h"
 #include "play.h"
-#include "qt_probe.h"
-#include "random_sources.h"
+#include "window_fixture.h"
 
-using namespace quorbel;
-using namespace quorbel::robustness;
-using namespace quorbel::test;
-
-Q_DECLARE_METATYPE(Qt::Key)
-
+namespace quorbel::robustness {
 namespace {
 
-struct Window {
-    RepeatableRandom random{5, RepeatableRandom::Sticky};
-    int exits = 0;
-    qt::MainWindow window;
-    WidgetMap widgets{window};
+using namespace quorbel::test;
 
-    // Ratings go to showMessage: by default nowhere, and to the real message box if empty.
-    explicit Window(std::function<void(const std::string&)> showMessage = [](const std::string&) {})
-        : window(random, Services{std::move(showMessage), [this] { ++exits; }}) {
-        window.show();
+class WindowInput : public qt::WindowTest {
+  protected:
+    void SetUp() override {
+        open(&random);
+        widgets = std::make_unique<WidgetMap>(*window, game());
     }
-    QWidget* operator[](ControlId id) const { return widgets[id]; }
-    Snapshot now() { return Snapshot::of(window.game()); }
-    void click(ControlId id) { QTest::mouseClick(widgets[id], Qt::LeftButton); }
+    Snapshot now() const { return Snapshot::of(game()); }
+    void click(ControlId id) { QTest::mouseClick((*widgets)[id], Qt::LeftButton); }
 
-    // Plays until one open category is left, then rolls: its click ends the game. None,
-    // and a warning of what is left, if forty turns do not get there.
+    // Plays until one open category is left, then rolls: its click ends the game. None
+    // if forty turns do not get there.
     std::optional<ControlId> playToTheLastClaim() {
-        std::vector<ControlId> open;
         for (int turn = 0; turn < 40; ++turn) {
-            open = openCategories(window.game().form);
+            const std::vector<ControlId> open = openCategories(game().form);
             if (open.size() == 1) {
-                click({ControlName::press, 0});
+                click({ControlName::press});
                 return open.front();
             }
-            playTurn(window, widgets);
+            playTurn(game(), *widgets, [] {});
         }
-        qWarning("%zu categories still open after 40 turns", open.size());
+        ADD_FAILURE() << openCategories(game().form).size() << " categories open after 40 turns";
         return std::nullopt;
     }
 
     // A key press and release, delivered where the keyboard is: to the focused widget.
     void key(Qt::Key key) {
-        QWidget* focus = window.focusWidget() ? window.focusWidget() : &window;
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window.get();
         QTest::keyClick(focus, key);
     }
+
+    RepeatableRandom random{5, RepeatableRandom::Sticky};
+    std::unique_ptr<WidgetMap> widgets;
 };
 
 // A point in die n's square, above its HOLD picture.
@@ -65,38 +55,24 @@ QPoint aboveHold(int die) {
     return centreOf(die) - QPoint(0, 18);
 }
 
-}  // namespace
-
-class WindowInput : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void closingTheWindowUnderTheRating();
-    void keysOnTheFocusedButton_data();
-    void keysOnTheFocusedButton();
-    void keysOnAFinishedGame_data();
-    void keysOnAFinishedGame();
-    void everyMouseButtonOnADie();
-    void pressesOnEdgesAndGapsDoNothing();
-};
-
-void WindowInput::closingTheWindowUnderTheRating() {
-    Window w{nullptr};  // the real message box
-    const std::optional<ControlId> last = w.playToTheLastClaim();
-    QVERIFY(last);
+TEST_F(WindowInput, ClosingTheWindowUnderTheRating) {
+    open(&random, {}, Ratings::InTheMessageBox);
+    widgets = std::make_unique<WidgetMap>(*window, game());
+    const std::optional<ControlId> last = playToTheLastClaim();
+    ASSERT_TRUE(last);
     std::string behindTheBox = "no box";
     Qt::WindowFlags frame;
     bool plainOk = false, closedUnderTheBox = false, boxStillOpen = false, closedByOk = false;
     // The box is up over the final sheet: close the main window now, and the box a little
     // later with its OK button.
     MessageBoxWatcher watcher([&](QMessageBox& box) {
-        behindTheBox = w.widgets.mismatch();
+        behindTheBox = widgets->mismatch();
         plainOk = box.icon() == QMessageBox::NoIcon && box.buttons().size() == 1 &&
                   box.button(QMessageBox::Ok);
         frame = box.windowFlags();
-        QTimer::singleShot(0, &w.window, [&] {
-            w.window.close();
-            closedUnderTheBox = w.window.isHidden();
+        QTimer::singleShot(0, window.get(), [&] {
+            window->close();
+            closedUnderTheBox = window->isHidden();
         });
         QPointer<QMessageBox> open(&box);
         QTimer::singleShot(50, &box, [&, open] { boxStillOpen = open && open->isVisible(); });
@@ -104,133 +80,102 @@ void WindowInput::closingTheWindowUnderTheRating() {
         if (open) QTest::mouseClick(open->button(QMessageBox::Ok), Qt::LeftButton);
         closedByOk = open && open->isHidden();
     });
-    w.click(*last);
+    click(*last);
 
-    QCOMPARE(watcher.seen(), 1);
-    const auto rating = ratingMessage(w.window.game().state.grandtotal).value_or("none");
-    QCOMPARE(QString::fromStdString(watcher.lastText()), QString::fromStdString(rating));
-    QVERIFY(plainOk);
+    EXPECT_EQ(watcher.seen(), 1);
+    EXPECT_EQ(watcher.lastText(), ratingMessage(game().state.grandtotal).value_or("none"));
+    EXPECT_TRUE(plainOk);
     // The box's frame offers close but no maximise, as the box cannot grow.
-    QVERIFY(!frame.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(frame.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY2(behindTheBox.empty(), behindTheBox.c_str());
-    QVERIFY(closedUnderTheBox);
-    QVERIFY(boxStillOpen);
-    QVERIFY(closedByOk);
-    QCOMPARE(w.exits, 1);  // closing the window ends the program, as Exit does
-    QVERIFY(w.window.game().isOver());
-    const std::string broken = firstViolation(w.window.game());
-    QVERIFY2(broken.empty(), broken.c_str());
-    const std::string mismatch = w.widgets.mismatch();
-    QVERIFY2(mismatch.empty(), mismatch.c_str());
+    EXPECT_FALSE(frame.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(frame.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(behindTheBox, "");
+    EXPECT_TRUE(closedUnderTheBox);
+    EXPECT_TRUE(boxStillOpen);
+    EXPECT_TRUE(closedByOk);
+    EXPECT_EQ(h->exits, 1);  // closing the window ends the program, as Exit does
+    EXPECT_TRUE(game().isOver());
+    EXPECT_EQ(firstViolation(game()), "");
+    EXPECT_EQ(widgets->mismatch(), "");
 }
 
-void WindowInput::keysOnTheFocusedButton_data() {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<bool>("rolls");
-    QTest::newRow("Space") << Qt::Key_Space << true;
-    QTest::newRow("Return") << Qt::Key_Return << true;
-    QTest::newRow("Enter") << Qt::Key_Enter << true;
-    QTest::newRow("R") << Qt::Key_R << true;
-    // clang-format off
-    const std::pair<const char*, Qt::Key> others[] = {{"Escape", Qt::Key_Escape},
-        {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"x", Qt::Key_X},
-        {"7", Qt::Key_7}, {"F1", Qt::Key_F1}, {"Backspace", Qt::Key_Backspace},
-        {"Delete", Qt::Key_Delete}, {"Home", Qt::Key_Home}, {"PageDown", Qt::Key_PageDown},
-        {"Menu", Qt::Key_Menu}};
-    // clang-format on
-    for (auto [name, key] : others) QTest::newRow(name) << key << false;
-}
+TEST_F(WindowInput, KeysOnTheFocusedRollButton) {
+    const std::pair<Qt::Key, bool> keys[] = {
+        {Qt::Key_Space, true},    {Qt::Key_Return, true},  {Qt::Key_Enter, true},
+        {Qt::Key_R, true},        {Qt::Key_Escape, false}, {Qt::Key_Tab, false},
+        {Qt::Key_Backtab, false}, {Qt::Key_Left, false},   {Qt::Key_Right, false},
+        {Qt::Key_Up, false},      {Qt::Key_Down, false},   {Qt::Key_X, false},
+        {Qt::Key_7, false},       {Qt::Key_F1, false},     {Qt::Key_Backspace, false},
+        {Qt::Key_Delete, false},  {Qt::Key_Home, false},   {Qt::Key_PageDown, false},
+        {Qt::Key_Menu, false}};
+    for (const auto& [k, rolls] : keys) {
+        SCOPED_TRACE(QKeySequence(k).toString().toStdString());
+        SetUp();
+        click({ControlName::press});
+        pressAt(*window, aboveHold(3), Qt::LeftButton, Route::Topmost);  // a held die stays held
+        QWidget* roll = (*widgets)[{ControlName::press}];
+        roll->setFocus();
+        ASSERT_EQ(window->focusWidget(), roll);
+        const Snapshot before = now();
+        InvariantChecker checker(game());
 
-void WindowInput::keysOnTheFocusedButton() {
-    QFETCH(Qt::Key, key);
-    QFETCH(bool, rolls);
-    Window w;
-    w.click({ControlName::press, 0});
-    pressAt(w.window, aboveHold(3), Qt::LeftButton,
-            Route::Topmost);  // a held die must stay held, too
-    QWidget* roll = w[{ControlName::press, 0}];
-    roll->setFocus();
-    QCOMPARE(w.window.focusWidget(), roll);
-    const Snapshot before = w.now();
-    InvariantChecker checker(w.window.game());
-
-    w.key(key);
-    const std::string broken = checker.observe(w.window.game());
-    QVERIFY2(broken.empty(), broken.c_str());
-    if (rolls) {
-        QCOMPARE(w.window.game().state.rolls, before.state.rolls + 1);
-        QCOMPARE(w.window.game().state.dice[3], before.state.dice[3]);
-    } else {
-        QVERIFY(w.now() == before);
-        // The key may have moved the focus, but never off the controls a player can use.
-        const QWidget* focus = w.window.focusWidget();
-        QVERIFY(focus && focus->isVisible() && focus->isEnabled());
+        key(k);
+        EXPECT_EQ(checker.observe(game()), "");
+        if (rolls) {
+            EXPECT_EQ(game().state.rolls, before.state.rolls + 1);
+            EXPECT_EQ(game().state.dice[3], before.state.dice[3]);
+        } else {
+            EXPECT_TRUE(now() == before);
+            // The key may have moved the focus, but never off the controls a player can use.
+            const QWidget* focus = window->focusWidget();
+            EXPECT_TRUE(focus && focus->isVisible() && focus->isEnabled());
+        }
     }
 }
 
-void WindowInput::keysOnAFinishedGame_data() {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<bool>("onExit");
-    QTest::addColumn<bool>("acts");
-    // clang-format off
-    const std::tuple<const char*, Qt::Key, bool> keys[] = {{"Space", Qt::Key_Space, true},
-        {"Return", Qt::Key_Return, true}, {"Escape", Qt::Key_Escape, false},
-        {"Q", Qt::Key_Q, false}, {"Tab", Qt::Key_Tab, false}, {"Down", Qt::Key_Down, false}};
-    // clang-format on
+TEST_F(WindowInput, KeysOnAFinishedGame) {
+    const std::pair<Qt::Key, bool> keys[] = {{Qt::Key_Space, true},   {Qt::Key_Return, true},
+                                             {Qt::Key_Escape, false}, {Qt::Key_Q, false},
+                                             {Qt::Key_Tab, false},    {Qt::Key_Down, false}};
     for (bool onExit : {false, true}) {
-        const QString button = onExit ? "Exit " : "Restart ";
-        for (auto [name, key, acts] : keys)
-            QTest::newRow(qPrintable(button + name)) << key << onExit << acts;
+        for (const auto& [k, acts] : keys) {
+            SCOPED_TRACE((onExit ? "Exit " : "Restart ") +
+                         QKeySequence(k).toString().toStdString());
+            SetUp();
+            const std::optional<ControlId> last = playToTheLastClaim();
+            ASSERT_TRUE(last);
+            click(*last);
+            ASSERT_TRUE(game().isOver());
+            QWidget* button = (*widgets)[{onExit ? ControlName::exitgame : ControlName::restart}];
+            button->setFocus();
+            ASSERT_EQ(window->focusWidget(), button);
+            const Snapshot finished = now();
+
+            key(k);
+            EXPECT_EQ(h->exits, acts && onExit ? 1 : 0);
+            EXPECT_TRUE(now() == (acts && !onExit ? freshGame() : finished));
+        }
     }
 }
 
-void WindowInput::keysOnAFinishedGame() {
-    QFETCH(Qt::Key, key);
-    QFETCH(bool, onExit);
-    QFETCH(bool, acts);
-    Window w;
-    const std::optional<ControlId> last = w.playToTheLastClaim();
-    QVERIFY(last);
-    w.click(*last);
-    QVERIFY(w.window.game().isOver());
-    QWidget* button = w[{onExit ? ControlName::exitgame : ControlName::restart, 0}];
-    button->setFocus();
-    QCOMPARE(w.window.focusWidget(), button);
-    const Snapshot finished = w.now();
-
-    w.key(key);
-    QCOMPARE(w.exits, acts && onExit ? 1 : 0);
-    if (acts && !onExit)
-        QVERIFY(w.now() == freshGame());
-    else
-        QVERIFY(w.now() == finished);
-}
-
-void WindowInput::everyMouseButtonOnADie() {
-    Window w;
-    w.click({ControlName::press, 0});
+TEST_F(WindowInput, EveryMouseButtonOnADie) {
+    click({ControlName::press});
     for (int die = 1; die <= 6; ++die) {
         bool held = false;
         for (int bit = 0; (1 << bit) <= static_cast<int>(Qt::MaxMouseButton); ++bit) {
             const auto button = static_cast<Qt::MouseButton>(1 << bit);
-            pressAt(w.window, aboveHold(die), button, Route::Topmost);
+            pressAt(*window, aboveHold(die), button, Route::Topmost);
             held = !held;
-            QVERIFY2(w.window.game().form.hold(die).visible == held,
-                     qPrintable(QStringLiteral("die %1, button %2").arg(die).arg(1 << bit, 0, 16)));
+            EXPECT_EQ(game().form.hold(die).visible, held) << "die " << die << ", button " << bit;
         }
     }
-    const std::string broken = firstViolation(w.window.game());
-    QVERIFY2(broken.empty(), broken.c_str());
+    EXPECT_EQ(firstViolation(game()), "");
 }
 
-void WindowInput::pressesOnEdgesAndGapsDoNothing() {
-    Window w;
-    w.click({ControlName::press, 0});
-    pressAt(w.window, aboveHold(2), Qt::LeftButton, Route::Topmost);
-    pressAt(w.window, aboveHold(5), Qt::LeftButton, Route::Topmost);
-    const Snapshot before = w.now();
+TEST_F(WindowInput, PressesOnEdgesAndGapsDoNothing) {
+    click({ControlName::press});
+    pressAt(*window, aboveHold(2), Qt::LeftButton, Route::Topmost);
+    pressAt(*window, aboveHold(5), Qt::LeftButton, Route::Topmost);
+    const Snapshot before = now();
     // Every pixel of the dice's area that is not strictly inside a square: the squares'
     // own edges and the gaps between them.
     int presses = 0;
@@ -240,16 +185,15 @@ void WindowInput::pressesOnEdgesAndGapsDoNothing() {
             const bool inRow = (y > 8 && y < 68) || (y > 72 && y < 132) || (y > 136 && y < 196);
             if (inColumn && inRow) continue;
             for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-                pressAt(w.window, {x, y}, button, Route::Topmost);
+                pressAt(*window, {x, y}, button, Route::Topmost);
                 ++presses;
-                if (!(w.now() == before))
-                    QFAIL(qPrintable(
-                        QStringLiteral("a press at %1, %2 changed the game").arg(x).arg(y)));
+                ASSERT_TRUE(now() == before)
+                    << "a press at " << x << ", " << y << " changed the game";
             }
         }
     }
-    QVERIFY(presses > 2 * (4 * 189 + 6 * 125));  // the edges alone, and then the gaps
+    EXPECT_GT(presses, 2 * (4 * 189 + 6 * 125));  // the edges alone, and then the gaps
 }
 
-QTEST_MAIN(WindowInput)
-#include "window_input_test.moc"
+}  // namespace
+}  // namespace quorbel::robustness

@@ -7,8 +7,7 @@
 #include <string_view>
 
 #include "game/categories.h"
-#include "random_sources.h"
-#include "records.h"
+#include "harness.h"
 
 namespace quorbel::robustness {
 
@@ -33,7 +32,7 @@ struct Sheet {
     const Category* row = nullptr;
     std::string name;     // as a message names the label: "numbers(3)"
     std::string initial;  // at start, and after closing with no points
-    std::string_view prefix;
+    std::string prefix;
     Scores possible{};
     bool closesWithInitial = true;  // Chance takes any dice, so it never closes with no points
 
@@ -46,13 +45,15 @@ const std::array<Sheet, kCategoryCount>& sheets() {
         std::array<Sheet, kCategoryCount> rows;
         for (std::size_t c = 0; c < rows.size(); ++c) {
             const Category& row = kCategories[c];
-            const std::string_view fixed = row.fixedCaption;
+            // The straights read their points after their name: "Small Straight: 20".
+            const std::string prefix = row.claimedPrefix.empty() ? std::string(row.name) + ":"
+                                                                 : std::string(row.claimedPrefix);
             rows[c] = {&row,
                        test::nameOf(row.label),
                        freshGame().form.find(row.label).caption,
-                       fixed.empty() ? row.claimedPrefix : fixed.substr(0, fixed.rfind(' ')),
+                       prefix,
                        kPossible[c],
-                       c != Chance};
+                       row.label.name != ControlName::chance};
         }
         return rows;
     }();
@@ -123,7 +124,7 @@ std::string totalsViolation(const GameState& s, const Form& form) {
 
 std::string structureViolation(const Form& form) {
     const auto wrong = [](const ControlArray& array, int lower, int upper) {
-        return array.lower() != lower || array.upper() != upper;
+        return array.begin()->id.index != lower || array.upper() != upper;
     };
     if (wrong(form.numbers, 1, 6)) return "structure: upper labels are not numbers(1..6)";
     if (wrong(form.Rect, 1, 6)) return "structure: die squares are not Rect(1..6)";
@@ -160,10 +161,8 @@ bool Snapshot::operator==(const Snapshot& other) const {
 
 const Snapshot& freshGame() {
     static const Snapshot fresh = [] {
-        test::ScriptedRandom random;  // start-up rolls no dice
-        Quorbel game(random, {});
-        game.Form_Load();
-        return Snapshot::of(game);
+        const test::Harness started;  // start-up rolls no dice
+        return Snapshot::of(started.game);
     }();
     return fresh;
 }
@@ -209,7 +208,7 @@ std::string firstViolation(const GameState& s, const Form& form) {
             return "dice: die " + std::to_string(die) + " holds " + std::to_string(value);
         unsigned shown = 0;
         for (int position = 1; position <= 7; ++position)
-            if (form.pip(7 * (die - 1) + position).visible) shown |= 1u << (position - 1);
+            if (form.pip(test::pipOf(die, position)).visible) shown |= 1u << (position - 1);
         unsigned expected = 0;  // pip positions 1..7 as bits 0..6; none before the first roll
         if (s.rolls > 0)
             for (int position : test::pipsOfFace(value)) expected |= 1u << (position - 1);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -22,24 +23,14 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include <malloc.h>
 #endif
 
-#include "dice/geometry.h"
+#include "harness.h"
+#include "qt/look.h"
 #include "qt/widgets.h"
-#include "records.h"
 
 namespace quorbel::test {
 
-QColor rgb(Color color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
 QPoint centreOf(int die) {
-    const Point centre = dieCentre(die);
-    return QPointF(centre.x, centre.y).toPoint();
-}
-
-QString captionOf(const QWidget& widget) {
-    const auto* row = qobject_cast<const qt::SheetButton*>(&widget);
-    return row ? row->caption() : widget.property("text").toString();
+    return QPointF(dieCentre(die).x, dieCentre(die).y).toPoint();
 }
 
 std::string differenceFrom(const Control& record, const QWidget& widget) {
@@ -54,37 +45,26 @@ std::string differenceFrom(const Control& record, const QWidget& widget) {
         return row->claimable() ? "can be claimed" : "cannot be claimed";
     if (widget.testAttribute(Qt::WA_Disabled) == (record.enabled || row))
         return record.enabled ? "is disabled" : "is enabled";
-    const QString caption = QString::fromStdString(record.caption);
-    const auto* label = qobject_cast<const QLabel*>(&widget);
     const QPalette& palette = widget.palette();
-    const bool filled = record.kind == ControlKind::Label || record.kind == ControlKind::Pip;
-    if (filled && record.backColor && palette.color(QPalette::Window) != rgb(*record.backColor))
-        return "has the wrong background";
-    switch (record.kind) {
-        case ControlKind::Label:
-            if (captionOf(widget) != caption) return "reads " + captionOf(widget).toStdString();
-            if (palette.color(QPalette::WindowText) != rgb(record.foreColor))
-                return "has the wrong text colour";
-            break;
-        case ControlKind::PushButton: {
-            const auto* button = qobject_cast<const QPushButton*>(&widget);
-            if (!button) return "is not a button";
-            if (button->text() != caption) return "reads " + button->text().toStdString();
-            break;
-        }
-        case ControlKind::Picture:
-            if (!label || label->pixmap().deviceIndependentSize() != QSizeF(54, 12))
-                return "does not show the HOLD picture";
-            break;
-        default:
-            break;
+    if (record.kind == ControlKind::Label) {
+        if (palette.color(QPalette::Window) != qt::toQColor(record.backColor.value()))
+            return "has the wrong background";
+        if (palette.color(QPalette::WindowText) != qt::toQColor(record.foreColor))
+            return "has the wrong text colour";
     }
+    const QString caption = QString::fromStdString(record.caption);
+    if (const auto* label = qobject_cast<const QLabel*>(&widget); label && label->text() != caption)
+        return "reads " + label->text().toStdString();
+    if (const auto* button = qobject_cast<const QPushButton*>(&widget);
+        button && button->text() != caption)
+        return "reads " + button->text().toStdString();
     return {};
 }
 
-WidgetMap::WidgetMap(qt::MainWindow& window) : window_(window) {
-    window.game().form.forEachControl([&](const Control& control) {
-        widgets_.emplace_back(control.id, window.widgetFor(control.id));
+WidgetMap::WidgetMap(const qt::MainWindow& window, const Quorbel& game) : game_(game) {
+    game.form.forEachControl([&](const Control& control) {
+        if (QWidget* widget = window.widgetFor(control.id))
+            widgets_.emplace_back(control.id, widget);
     });
 }
 
@@ -95,18 +75,15 @@ QWidget* WidgetMap::operator[](ControlId id) const {
 }
 
 std::string WidgetMap::mismatch() const {
-    std::size_t i = 0;
-    std::string found;
-    window_.game().form.forEachControl([&](const Control& control) {
-        if (!found.empty()) return;
-        if (i >= widgets_.size() || !(widgets_[i].first == control.id)) {
-            found = "mirror: the window has controls its widgets do not match";
-            return;
-        }
-        const std::string difference = differenceFrom(control, *widgets_[i++].second);
-        if (!difference.empty()) found = "mirror: " + nameOf(control.id) + " " + difference;
-    });
-    return found;
+    for (const auto& [id, widget] : widgets_) {
+        std::string difference = differenceFrom(game_.form.find(id), *widget);
+        // A die is checked exactly while its HOLD picture is shown.
+        if (const auto* die = qobject_cast<const qt::DieButton*>(widget);
+            die && die->isChecked() != game_.form.hold(id.index).visible)
+            difference = die->isChecked() ? "is checked" : "is not checked";
+        if (!difference.empty()) return "mirror: " + nameOf(id) + " " + difference;
+    }
+    return {};
 }
 
 void pressAt(QWidget& window, QPoint at, Qt::MouseButton button, Route route, QWidget* through,
@@ -120,9 +97,15 @@ void pressAt(QWidget& window, QPoint at, Qt::MouseButton button, Route route, QW
                       : route == Route::Topmost ? window.childAt(at)
                                                 : &window;
     if (!target) target = &window;
-    const QPoint local = target->mapFrom(&window, at);
-    QTest::mousePress(target, button, {}, local);
-    if (release) QTest::mouseRelease(target, button, {}, local);
+    // Sent as they are: QTest would take a press at a widget's corner, (0, 0), for one at
+    // its middle.
+    const QPointF local = target->mapFrom(&window, at);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, {});
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, button);
+    if (release) send(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::function<void(QMessageBox&)> whileOpen)

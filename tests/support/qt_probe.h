@@ -2,7 +2,6 @@
 // say, pressing at a window point, and answering message boxes.
 #pragma once
 
-#include <QColor>
 #include <QObject>
 #include <QPoint>
 #include <cstddef>
@@ -18,29 +17,25 @@ class QWidget;
 
 namespace quorbel::test {
 
-// 0x00BBGGRR as Qt's red, green and blue.
-QColor rgb(Color color);
-
 // The middle of die 1..6's square, in window pixels.
 QPoint centreOf(int die);
 
-// The caption a label, button or row of the sheet shows.
-QString captionOf(const QWidget& widget);
-
 // How a widget fails to show its control's record ("is hidden", "reads Aces: 3"), or empty.
+// A row of the sheet paints its caption: the look tests compare what it paints.
 std::string differenceFrom(const Control& record, const QWidget& widget);
 
-// Every control's widget, found once: the window keeps the same widgets for its whole life.
+// The widget of every control that has one, found once: the window keeps the same widgets
+// for its whole life. The HOLD pictures and pips are painted by their dice.
 class WidgetMap {
   public:
-    explicit WidgetMap(qt::MainWindow& window);
+    WidgetMap(const qt::MainWindow& window, const Quorbel& game);
     QWidget* operator[](ControlId id) const;
 
     // The first control whose widget does not show its record, or empty.
     std::string mismatch() const;
 
   private:
-    qt::MainWindow& window_;
+    const Quorbel& game_;
     std::vector<std::pair<ControlId, QWidget*>> widgets_;  // in stacking order
 };
 

@@ -26,16 +26,11 @@ const auto& oneOf(const C& c, std::mt19937_64& engine) {
 }
 
 // Hands out the scripted draws in order, and counts the draws taken and the clock seeds.
-// A draw past the end of the script throws, unless the source wraps round to its first
-// draw again.
+// A draw past the end of the script throws.
 class ScriptedRandom final : public RandomSource {
   public:
-    enum AtEnd { Throw, Wrap };
-    explicit ScriptedRandom(AtEnd atEnd = Throw) : atEnd_(atEnd) {}
-
     void seedFromClock() override { ++seeds; }
     double next() override {
-        if (next_ == script_.size() && atEnd_ == Wrap) next_ = 0;
         if (next_ == script_.size())
             throw std::logic_error("the dice drew more numbers than were scripted");
         ++taken;
@@ -61,14 +56,13 @@ class ScriptedRandom final : public RandomSource {
 
   private:
     void queue(double draw) {
-        if (atEnd_ == Throw && next_ == script_.size()) {  // all taken: start afresh
+        if (next_ == script_.size()) {  // all taken: start afresh
             script_.clear();
             next_ = 0;
         }
         script_.push_back(draw);
     }
 
-    AtEnd atEnd_;
     std::vector<double> script_;
     std::size_t next_ = 0;
 };

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <limits>
 
-#include "records.h"
-
 namespace quorbel::robustness {
 
 namespace {
@@ -52,43 +50,38 @@ double drawFor(int face, double within) {
 }
 
 void Session::start() {
-    Services services{
-        .showMessage =
-            [this](const std::string&) {
-                ++messages_;
-                // The rating comes last: the sheet is final and only Restart and Exit are left.
-                if (!game_->isOver())
-                    messageProblem_ = "message: rating shown while the game goes on";
-                else if (auto broken = firstViolation(*game_); !broken.empty())
-                    messageProblem_ = "message: rating shown over a broken sheet: " + broken;
-            },
-        .exitProgram = [this] { exitRequested_ = true; },
-    };
-    game_ = std::make_unique<Quorbel>(random_, std::move(services));
-    game_->Form_Load();
+    program_ = std::make_unique<test::Harness>();
     if (checker_) {
         finishedGames_ += checker_->gamesCompleted();
         restarts_ += checker_->restarts();
         sixes_ += checker_->sixOfAKindScores();
     }
-    checker_ = std::make_unique<InvariantChecker>(*game_);
+    checker_ = std::make_unique<InvariantChecker>(program_->game);
 }
 
 std::string Session::apply(const Event& event) {
     ++events_;
-    random_.restart(event.draws);
+    program_->random.restart(event.draws);
+    Quorbel& game = program_->game;
     if (event.kind == Event::Kind::Click)
-        game_->click(event.target);
+        game.click(event.target);
     else
-        game_->Form_MouseDown(event.button, event.shift, event.x, event.y);
-    std::string broken = std::move(messageProblem_);
-    messageProblem_.clear();
-    if (broken.empty()) broken = checker_->observe(*game_);
-    if (exitRequested_) {
-        exitRequested_ = false;
+        game.Form_MouseDown(event.button, event.shift, event.x, event.y);
+    // A rating is the event's last act: the sheet is final, and only Restart and Exit are left.
+    std::string broken;
+    if (!program_->messages.empty()) {
+        ++messages_;
+        program_->messages.clear();
+        if (!game.isOver())
+            broken = "message: rating shown while the game goes on";
+        else if (auto wrong = firstViolation(game); !wrong.empty())
+            broken = "message: rating shown over a broken sheet: " + wrong;
+    }
+    if (broken.empty()) broken = checker_->observe(game);
+    if (program_->exits > 0) {
         ++exits_;
         start();
-        if (broken.empty()) broken = firstViolation(*game_);
+        if (broken.empty()) broken = firstViolation(program_->game);
     }
     return broken;
 }

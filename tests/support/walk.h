@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "game/quorbel.h"
+#include "harness.h"
 #include "invariants.h"
-#include "random_sources.h"
 
 namespace quorbel::robustness {
 
@@ -50,8 +50,8 @@ class Session {
     // The first rule the event broke, or empty.
     std::string apply(const Event& event);
 
-    const Quorbel& game() const { return *game_; }
-    Quorbel& game() { return *game_; }  // for tests that break it on purpose
+    const Quorbel& game() const { return program_->game; }
+    Quorbel& game() { return program_->game; }  // for tests that break it on purpose
     long events() const { return events_; }
     int gamesCompleted() const { return finishedGames_ + checker_->gamesCompleted(); }
     int restarts() const { return restarts_ + checker_->restarts(); }
@@ -62,11 +62,8 @@ class Session {
   private:
     void start();
 
-    test::ScriptedRandom random_{test::ScriptedRandom::Wrap};  // the current event's draws
-    std::unique_ptr<Quorbel> game_;
+    std::unique_ptr<test::Harness> program_;  // its dice draw the current event's draws
     std::unique_ptr<InvariantChecker> checker_;
-    std::string messageProblem_;
-    bool exitRequested_ = false;
     long events_ = 0;
     int exits_ = 0;
     int messages_ = 0;

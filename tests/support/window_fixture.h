@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
+#include "harness.h"
 #include "qt/main_window.h"
 #include "qt_probe.h"
-#include "random_sources.h"
-#include "records.h"
 
 namespace quorbel::qt {
 
@@ -21,60 +21,76 @@ inline ControlId id(ControlName name, int index = 0) {
     return {name, index};
 }
 
-// Pip position p (1..7) of die d (1..6).
-inline ControlId pipOf(int die, int position) {
-    return id(ControlName::pip, 7 * (die - 1) + position);
-}
-
 inline const QColor kBlueText(0, 0, 255);
 
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { open(); }
 
-    // A new window, as the program opens it; the old one goes.
-    void open() {
-        window = std::make_unique<MainWindow>(
-            dice, Services{[this](const std::string& text) { messages.push_back(text); },
-                           [this] { ++exits; }});
+    // A new window, as the program opens it, on scripted dice or on `dice` where given;
+    // the old one goes. Its ratings and exits are recorded, unless `services` says otherwise,
+    // or the real message box shows them.
+    enum class Ratings { Recorded, InTheMessageBox };
+    void open(RandomSource* dice = nullptr, Services services = {},
+              Ratings ratings = Ratings::Recorded) {
+        window.reset();
+        h = std::make_unique<Harness>(Harness::Start::ByTheWindow, dice);
+        if (!services.showMessage && ratings == Ratings::Recorded)
+            services.showMessage = h->recorder().showMessage;
+        if (!services.exitProgram) services.exitProgram = h->recorder().exitProgram;
+        window = std::make_unique<MainWindow>(h->game, std::move(services));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
+    Quorbel& game() const { return h->game; }
     QWidget* widget(ControlId control) const {
         QWidget* found = window->widgetFor(control);
-        EXPECT_NE(found, nullptr);
+        EXPECT_NE(found, nullptr) << nameOf(control);
         return found;
     }
-    QLabel* label(ControlId control) const { return qobject_cast<QLabel*>(widget(control)); }
     QPushButton* button(ControlName name) const {
         return qobject_cast<QPushButton*>(widget(id(name)));
     }
-    QString text(ControlId control) const { return captionOf(*widget(control)); }
+    const std::string& caption(ControlId control) const {
+        return game().form.find(control).caption;
+    }
 
     void click(ControlId control) { QTest::mouseClick(widget(control), Qt::LeftButton); }
     void roll(const std::vector<int>& faces) {
-        dice.queueFaces(faces);
+        h->random.queueFaces(faces);
         QTest::mouseClick(button(ControlName::press), Qt::LeftButton);
-        EXPECT_EQ(dice.left(), 0u) << "every die that is not held takes one draw";
+        EXPECT_EQ(h->random.left(), 0u) << "every die that is not held takes one draw";
     }
 
-    bool held(int die) const { return widget(id(ControlName::hold, die))->isVisible(); }
+    // A die is checked while it is held.
+    bool held(int die) const {
+        return qobject_cast<QAbstractButton*>(widget(id(ControlName::Rect, die)))->isChecked();
+    }
     std::vector<int> heldDice() const {
         std::vector<int> out;
         for (int die = 1; die <= 6; ++die)
             if (held(die)) out.push_back(die);
         return out;
     }
-    int visiblePips() const {
-        int shown = 0;
-        for (int k = 1; k <= 42; ++k) shown += widget(id(ControlName::pip, k))->isVisible();
-        return shown;
+    // The pip places that die 1..6 paints, read off its pixels: a red pip centre.
+    std::vector<int> paintedPips(int die) const {
+        const QImage shot = widget(id(ControlName::Rect, die))->grab().toImage();
+        std::vector<int> places;
+        for (int p = 1; p <= kPipsPerDie; ++p) {
+            const QPoint centre(kPipLeft[p - 1] + 6, kPipTop[p - 1] + 6);
+            if (shot.pixelColor(centre * shot.devicePixelRatio()) == QColor(Qt::red))
+                places.push_back(p);
+        }
+        return places;
+    }
+    int paintedPipCount() const {
+        int n = 0;
+        for (int die = 1; die <= 6; ++die) n += static_cast<int>(paintedPips(die).size());
+        return n;
     }
 
-    ScriptedRandom dice;
-    std::vector<std::string> messages;  // what the game asked the message box to show
-    int exits = 0;
+    std::unique_ptr<Harness> h;
     std::unique_ptr<MainWindow> window;
 };
 

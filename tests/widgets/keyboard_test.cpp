@@ -1,12 +1,16 @@
 // The whole game by keys alone: Tab, arrows, Space and Enter on the real widgets.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <functional>
 
-#include "game/keys.h"
-
+#include "qt/widgets.h"
 #include "window_fixture.h"
 
 namespace quorbel::qt {
@@ -45,9 +49,9 @@ class KeyboardTest : public WindowTest {
     }
     void rollByKey(const std::vector<int>& faces) {
         ASSERT_TRUE(focused(id(press)));
-        dice.queueFaces(faces);
+        h->random.queueFaces(faces);
         key(Qt::Key_Space);
-        EXPECT_EQ(dice.left(), 0u);
+        EXPECT_EQ(h->random.left(), 0u);
     }
     // Tabs forward until the control has focus; the number of Tab presses it took.
     int tabTo(ControlId control) {
@@ -98,8 +102,7 @@ TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheWholeSheet) {
     for (std::size_t n = 0; n < std::size(steps); ++n) {
         if (n == 4) tabTo(id(numbers, 6));  // from the dice to the sheet
         key(steps[n].first);
-        EXPECT_TRUE(focused(steps[n].second))
-            << nameOf(steps[n].second.name) << steps[n].second.index;
+        EXPECT_TRUE(focused(steps[n].second)) << nameOf(steps[n].second);
     }
 }
 
@@ -143,6 +146,7 @@ TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
         {id(press), Qt::Key_3, Qt::ControlModifier, id(press), {}, 1, 0},
         {id(Rect, 2), Qt::Key_R, none, id(Rect, 2), {}, 2, 0},
         {id(Rect, 2), Qt::Key_R, Qt::AltModifier, id(Rect, 2), {}, 1, 0},
+        {id(chance), Qt::Key_R, Qt::ControlModifier, id(chance), {}, 2, 0},
         {id(press), Qt::Key_Space, none, id(press), {}, 2, 0},
         {id(press), Qt::Key_Return, none, id(press), {}, 2, 0},
         {id(Rect, 1), Qt::Key_Enter, none, id(Rect, 1), {1}, 1, 0},
@@ -158,21 +162,33 @@ TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
     for (const Row& row : rows) {
         SCOPED_TRACE(nameOf(row.from) + " key " + std::to_string(row.key));
         SetUp();
-        dice.restart({});
         roll({1, 2, 3, 4, 5, 6});
-        dice.queueFaces({6, 6, 6, 6, 6, 6});  // for a roll by key
+        h->random.queueFaces({6, 6, 6, 6, 6, 6});  // for a roll by key
         tabTo(row.from);
         holdDown(row.key, row.modifiers);
         EXPECT_TRUE(focused(row.to));
         EXPECT_EQ(heldDice(), row.held);
-        EXPECT_EQ(window->game().state.rolls, row.rolls);
-        EXPECT_EQ(window->game().state.claimed, row.claimed);
+        EXPECT_EQ(game().state.rolls, row.rolls);
+        EXPECT_EQ(game().state.claimed, row.claimed);
     }
 }
 
-// F1 lists the keys over the window, Escape closes the list, Ctrl+Q quits. A category
-// says what entering would bring, to the mouse as a tool tip.
-TEST_F(KeyboardTest, F1ListsTheKeysCtrlQQuitsAndARowTellsItsScore) {
+// What the window says without a key: on Qt 6.8 and later an announcement, before that
+// the words of a notification as it is shown.
+std::vector<QString> heard;
+void listen(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        heard.push_back(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+#endif
+    if (event->type() == QAccessible::ObjectShow && qobject_cast<Notice*>(event->object()))
+        heard.push_back(static_cast<QWidget*>(event->object())->accessibleName());
+}
+
+// The list that F1 shows, row by row: each key on it pressed, and what it did checked, so that
+// the list and the keys cannot drift apart. A category's row also tells what entering would
+// bring, to the mouse as a tool tip.
+TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     roll({1, 2, 3, 4, 5, 6});
     QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), widget(id(chance))->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget(id(chance)), &tip);
@@ -184,18 +200,127 @@ TEST_F(KeyboardTest, F1ListsTheKeysCtrlQQuitsAndARowTellsItsScore) {
     ASSERT_NE(list, nullptr);
     const auto* table = list->findChild<QTreeWidget*>();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->topLevelItemCount(), std::ssize(keyList()));
-    EXPECT_EQ(table->topLevelItem(0)->text(0), "1 to 6");
+    std::vector<QString> rows;
+    for (int row = 0; row < table->topLevelItemCount(); ++row)
+        rows.push_back(table->topLevelItem(row)->text(0));
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
-    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(exits, 1);
+
+    // Each row's keys, on a window whose dice show 1 to 6 after one roll, Roll focused.
+    const auto goesTo = [this](Qt::Key k, Qt::KeyboardModifiers m, ControlId to) {
+        key(k, m);
+        EXPECT_TRUE(focused(to)) << nameOf(to);
+    };
+    const auto says = [this](Qt::Key k, const QString& words) {
+        heard.clear();
+        key(k);
+        EXPECT_EQ(heard, std::vector<QString>{words});
+    };
+    const auto none = Qt::KeyboardModifiers{};
+    const std::vector<std::pair<QString, std::function<void()>>> checks = {
+        {"1 to 6",
+         [&] {
+             for (int die = 1; die <= 6; ++die) key(Qt::Key(Qt::Key_0 + die));
+             EXPECT_EQ(heldDice(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+         }},
+        {"R or Ctrl+R",
+         [&] {
+             key(Qt::Key_R);
+             key(Qt::Key_R, Qt::ControlModifier);
+             EXPECT_EQ(game().state.rolls, 3);
+         }},
+        {"A", [&] { goesTo(Qt::Key_A, none, id(numbers, 1)); }},
+        {"T", [&] { goesTo(Qt::Key_T, none, id(numbers, 2)); }},
+        {"F", [&] { goesTo(Qt::Key_F, none, id(numbers, 4)); }},
+        {"S", [&] { goesTo(Qt::Key_S, none, id(numbers, 6)); }},
+        {"P", [&] { goesTo(Qt::Key_P, none, id(thpair)); }},
+        {"K", [&] { goesTo(Qt::Key_K, none, id(thrkind)); }},
+        {"L", [&] { goesTo(Qt::Key_L, none, id(lstr)); }},
+        {"G", [&] { goesTo(Qt::Key_G, none, id(gstr)); }},
+        {"Q", [&] { goesTo(Qt::Key_Q, none, id(sxkind)); }},
+        {"C", [&] { goesTo(Qt::Key_C, none, id(chance)); }},
+        {"Shift with a letter", [&] { goesTo(Qt::Key_S, Qt::ShiftModifier, id(sstr)); }},
+        {"Space or Enter",
+         [&] {
+             key(Qt::Key_Space);
+             key(Qt::Key_Return);
+             EXPECT_EQ(game().state.rolls, 3);
+         }},
+        {"Tab, Shift+Tab",
+         [&] {
+             goesTo(Qt::Key_Tab, none, id(Rect, 1));
+             goesTo(Qt::Key_Tab, Qt::ShiftModifier, id(press));
+         }},
+        {"Arrow keys",
+         [&] {
+             goesTo(Qt::Key_Tab, none, id(Rect, 1));
+             goesTo(Qt::Key_Right, none, id(Rect, 2));
+             goesTo(Qt::Key_Down, none, id(Rect, 4));
+             goesTo(Qt::Key_Left, none, id(Rect, 3));
+             goesTo(Qt::Key_Up, none, id(Rect, 1));
+         }},
+        {"W", [&] { says(Qt::Key_W, "Rolled 1, 2, 3, 4, 5, 6; 1 of 5 rolls used"); }},
+        {"D", [&] { says(Qt::Key_D, "Dice 1, 2, 3, 4, 5, 6; 1 of 5 rolls used"); }},
+        {"O",
+         [&] { says(Qt::Key_O, "Upper total 0, 76 short of the bonus; lower total 0; total 0"); }},
+        {"F1",
+         [&] {
+             key(Qt::Key_F1);
+             EXPECT_NE(qobject_cast<QDialog*>(QApplication::activeModalWidget()), nullptr);
+         }},
+        {"Ctrl+Q",
+         [&] {
+             QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+             EXPECT_EQ(h->exits, 1);
+         }},
+    };
+    std::vector<QString> checked;
+    for (const auto& [keys, check] : checks) checked.push_back(keys);
+    EXPECT_EQ(rows, checked) << "every key the list shows, and no other, is checked here";
+    // As a screen reader would, through the platform's own switch.
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(platform, nullptr);
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(listen);
+    platform->setActive(true);
+    for (const auto& [keys, check] : checks) {
+        SCOPED_TRACE(keys.toStdString());
+        SetUp();
+        roll({1, 2, 3, 4, 5, 6});
+        h->random.queueFaces({1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6});  // for rolls by key
+        check();
+    }
+    platform->setActive(false);
+    QAccessible::installUpdateHandler(before);
+}
+
+// R rolls only where Roll would: not once it is spent after the fifth roll, nor once the
+// game is over and Roll is hidden.
+TEST_F(KeyboardTest, RDoesNothingWhereRollIsSpentOrHidden) {
+    for (int roll = 1; roll <= 5; ++roll) rollByKey({1, 2, 3, 4, 5, 6});
+    h->random.queueFaces({6, 6, 6, 6, 6, 6});
+    key(Qt::Key_R);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(game().state.rolls, 5);
+    EXPECT_EQ(h->random.left(), 6u);
+    for (ControlId c : categoryLabels()) {
+        h->random.queueFaces({2, 2, 2, 2, 2, 3});
+        if (game().state.rolls == 0) key(Qt::Key_R);
+        click(c);
+    }
+    ASSERT_TRUE(game().isOver());
+    const GameState over = game().state;
+    h->random.restart({});
+    h->random.queueFaces({6, 6, 6, 6, 6, 6});
+    key(Qt::Key_R);
+    EXPECT_EQ(game().state, over);
+    EXPECT_EQ(h->random.left(), 6u);
 }
 
 // Each turn: roll, hold die 1, roll again, then claim the first open category.
 TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
     int turns = 0;
-    while (!window->game().isOver() && turns < 40) {
+    while (!game().isOver() && turns < 40) {
         SCOPED_TRACE("turn " + std::to_string(++turns));
         rollByKey({6, 6, 6, 6, 6, 5});
         tabTo(id(Rect, 1));
@@ -203,26 +328,26 @@ TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
         ASSERT_EQ(heldDice(), std::vector<int>{1});
         key(Qt::Key_Tab, Qt::ShiftModifier);
         rollByKey({6, 6, 6, 6, 5});
-        const std::vector<ControlId> open = openCategories(window->game().form);
+        const std::vector<ControlId> open = openCategories(game().form);
         ASSERT_FALSE(open.empty());
         tabTo(open.front());
         key(Qt::Key_Return);
-        if (!window->game().isOver()) {
+        if (!game().isOver()) {
             EXPECT_TRUE(focused(id(press))) << "back to Roll";
         }
     }
-    ASSERT_TRUE(window->game().isOver()) << window->game().state.claimed << " closed";
-    ASSERT_EQ(messages.size(), 1u);
-    const int total = window->game().state.grandtotal;
-    EXPECT_NE(messages[0].find(" " + std::to_string(total) + " "), std::string::npos)
-        << messages[0];
+    ASSERT_TRUE(game().isOver()) << game().state.claimed << " closed";
+    ASSERT_EQ(h->messages.size(), 1u);
+    const int total = game().state.grandtotal;
+    EXPECT_NE(h->messages[0].find(" " + std::to_string(total) + " "), std::string::npos)
+        << h->messages[0];
     EXPECT_TRUE(focused(id(restart))) << "Restart has focus at the end";
     EXPECT_EQ(tabStops(), (std::vector<QWidget*>{widget(id(restart)), widget(id(exitgame))}))
         << "the blank dice leave the Tab chain";
 
     key(Qt::Key_Return);
-    EXPECT_FALSE(window->game().isOver());
-    EXPECT_EQ(window->game().state.grandtotal, 0);
+    EXPECT_FALSE(game().isOver());
+    EXPECT_EQ(game().state.grandtotal, 0);
     EXPECT_TRUE(focused(id(press))) << "a new game starts on Roll";
 }
 
@@ -237,7 +362,7 @@ TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
     tabTo(id(chance));
     key(Qt::Key_Space);
     EXPECT_TRUE(focused(id(press)));
-    EXPECT_EQ(text(id(chance)), "Chance:  21");
+    EXPECT_EQ(caption(id(chance)), "Chance:  21");
     // A closed category and a total take the arrows, and no key claims anything there.
     rollByKey({1, 1, 1, 1, 1, 1});
     tabTo(id(sxkind));
@@ -247,8 +372,8 @@ TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
         for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) key(k);
         EXPECT_TRUE(focused(c));
     }
-    EXPECT_EQ(text(id(chance)), "Chance:  21");
-    EXPECT_EQ(window->game().state.claimed, 1);
+    EXPECT_EQ(caption(id(chance)), "Chance:  21");
+    EXPECT_EQ(game().state.claimed, 1);
 }
 
 // Only a keyboard player sees the mark, and only on the control with focus. The window
@@ -266,7 +391,7 @@ TEST_F(KeyboardTest, TheFocusMarkShowsOnlyAfterAKey) {
         tabTo(c);
         const QImage shot = widget(c)->grab().toImage();
         const QPoint edge(shot.width() / 2, shot.height() - 1);
-        EXPECT_EQ(shot.pixelColor(edge), QColor(Qt::black)) << nameOf(c.name);
+        EXPECT_EQ(shot.pixelColor(edge), QColor(Qt::black)) << nameOf(c);
     }
 }
 

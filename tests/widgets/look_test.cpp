@@ -2,9 +2,11 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <algorithm>
 #include <array>
 
+#include "qt/look.h"
 #include "qt/widgets.h"
 #include "window_fixture.h"
 
@@ -22,12 +24,32 @@ constexpr std::array kPixelFonts = {PixelFont{12, 16}, PixelFont{14.25, 19}, Pix
 
 class LookTest : public WindowTest {
   protected:
+    // A row of the sheet paints its caption exactly as a label with its record would.
+    static QImage asLabel(const Control& record) {
+        QLabel label(QString::fromStdString(record.caption));
+        label.setFont(toQFont(record.font));
+        QPalette palette = label.palette();
+        palette.setColor(QPalette::Window, toQColor(record.backColor.value()));
+        palette.setColor(QPalette::WindowText, toQColor(record.foreColor));
+        label.setPalette(palette);
+        label.setAutoFillBackground(true);
+        label.resize(record.geometry.width, record.geometry.height);
+        return label.grab().toImage();
+    }
+
     void expectWidgetsMatchRecords() {
-        window->game().form.forEachControl([&](const Control& control) {
+        game().form.forEachControl([&](const Control& control) {
             SCOPED_TRACE(nameOf(control.id));
             QWidget* w = window->widgetFor(control.id);
+            if (control.kind == ControlKind::Picture || control.kind == ControlKind::Pip) {
+                EXPECT_EQ(w, nullptr) << "painted by its die";
+                return;
+            }
             ASSERT_NE(w, nullptr);
             EXPECT_EQ(differenceFrom(control, *w), "");
+            if (qobject_cast<SheetButton*>(w)) {
+                EXPECT_EQ(w->grab().toImage(), asLabel(control));
+            }
             if (control.font.family.empty()) return;
             const auto* px = std::find_if(kPixelFonts.begin(), kPixelFonts.end(), [&](PixelFont f) {
                 return f.points == control.font.points;
@@ -73,11 +95,11 @@ TEST_F(LookTest, WindowIsFixedYellowAndCaptioned) {
     // What is painted: the window between the sheet and the buttons, and each label's corner.
     const QImage shot = window->grab().toImage();
     EXPECT_EQ(shot.pixelColor(260, 300), QColor(255, 255, 0));
-    window->game().form.forEachControl([&](const Control& control) {
+    game().form.forEachControl([&](const Control& control) {
         if (control.kind != ControlKind::Label) return;
         SCOPED_TRACE(nameOf(control.id));
         EXPECT_EQ(shot.pixelColor(control.geometry.left + 1, control.geometry.top + 1),
-                  rgb(*control.backColor));
+                  toQColor(control.backColor.value()));
     });
 }
 
@@ -87,7 +109,7 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
         QString caption;
     };
     std::vector<Case> cases;
-    window->game().form.forEachControl([&](const Control& control) {
+    game().form.forEachControl([&](const Control& control) {
         if (control.kind == ControlKind::Label)
             cases.push_back({control.id, QString::fromStdString(control.caption)});
     });
@@ -130,6 +152,27 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
         EXPECT_EQ(inked, 0) << nameOf(c.label) << " \"" << c.caption.toStdString()
                             << "\" reaches the label's edge";
     }
+}
+
+// A die paints its square, then its HOLD picture, then its pips: the centre pip of a held 1
+// lies over the picture's letters, which lie over the square.
+TEST_F(LookTest, AHeldDieShowsItsPipsOverItsHoldPicture) {
+    roll({1, 1, 1, 1, 1, 1});
+    pressAt(*window, centreOf(1));
+    click(id(chance));  // between turns the dice are blank and the HOLD picture disabled
+    pressAt(*window, centreOf(2));
+    const auto ink = [&](int die) {
+        const QImage shot = widget(id(Rect, die))->grab().toImage();
+        int black = 0;
+        for (int x = 3; x < 57; ++x)
+            for (int y = 25; y < 37; ++y) black += shot.pixelColor(x, y) == QColor(Qt::black);
+        return black;
+    };
+    EXPECT_GT(ink(2), 30) << "a held die between turns shows HOLD unfaded";
+    EXPECT_EQ(ink(3), 0);
+    roll({1, 1, 1, 1, 1});
+    EXPECT_EQ(paintedPips(2), std::vector<int>{4}) << "the centre pip over the picture";
+    EXPECT_GT(ink(2), 30);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // A player's presses, clicks and keys on the real window, with dice the test chooses.
 #include <QImage>
+#include <QLabel>
 #include <array>
-#include <set>
 
 #include "qt/widgets.h"
 #include "window_fixture.h"
@@ -10,31 +10,12 @@ namespace quorbel::qt {
 namespace {
 
 using enum ControlName;
-using Offsets = std::set<std::pair<int, int>>;
-
-// Where the pips of a face (0 is a blank die) sit inside its square.
-Offsets pipsAt(int face) {
-    Offsets at;
-    for (int p : pipsOfFace(face)) at.insert({kPipLeft[p - 1], kPipTop[p - 1]});
-    return at;
-}
 
 class PlayTest : public WindowTest {
   protected:
-    // The visible pip widgets inside die square d, as offsets from its corner.
-    Offsets shownPips(int die) const {
-        const QRect square = widget(id(Rect, die))->geometry();
-        Offsets out;
-        for (int k = 1; k <= 42; ++k) {
-            QWidget* pip = widget(id(ControlName::pip, k));
-            if (pip->isVisible() && square.contains(pip->geometry()))
-                out.insert({pip->x() - square.x(), pip->y() - square.y()});
-        }
-        return out;
-    }
     void expectFaces(const std::array<int, 6>& faces) const {
         for (int die = 1; die <= 6; ++die)
-            EXPECT_EQ(shownPips(die), pipsAt(faces[die - 1])) << "die " << die;
+            EXPECT_EQ(paintedPips(die), pipsOfFace(faces[die - 1])) << "die " << die;
     }
     int enabledCategories() const {
         int n = 0;
@@ -47,10 +28,10 @@ class PlayTest : public WindowTest {
                p.color(QPalette::Disabled, QPalette::WindowText) == kBlueText;
     }
     void expectTotals(int upper, int lower, int grand) const {
-        const auto total = [](int n) { return QStringLiteral("Total: %1").arg(n); };
-        EXPECT_EQ(text(id(totu)), total(upper));
-        EXPECT_EQ(text(id(totl)), total(lower));
-        EXPECT_EQ(text(id(tott)), total(grand));
+        const auto total = [](int n) { return "Total: " + std::to_string(n); };
+        EXPECT_EQ(caption(id(totu)), total(upper));
+        EXPECT_EQ(caption(id(totl)), total(lower));
+        EXPECT_EQ(caption(id(tott)), total(grand));
     }
 };
 
@@ -107,26 +88,26 @@ TEST_F(PlayTest, PressesHoldAndReleaseDice) {
         {"press on die 1 before the first roll", Phase::BeforeFirstRoll, {{d1}}, {1}},
         {"second press releases", Phase::BeforeFirstRoll, {{d1}, {{300, 20}}}, {}},
         {"HOLD picture before the first roll", Phase::BeforeFirstRoll,
-         {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
+         {{d1}, {hold1, Route::Widget, id(Rect, 1)}}, {}},
         {"press on die 6", Phase::AfterRoll, {{centreOf(6)}}, {6}},
         {"every die", Phase::AfterRoll, {{d1}, {centreOf(2)}, {centreOf(3)}, {d4}, {centreOf(5)},
          {centreOf(6)}}, {1, 2, 3, 4, 5, 6}},
         {"right button", Phase::AfterRoll, {{{294, 100}, Route::Window, {}, Qt::RightButton}}, {3}},
         {"through the die square", Phase::AfterRoll, {{d4, Route::Widget, id(Rect, 4)}}, {4}},
-        {"through a pip", Phase::AfterRoll, {{centreOf(5), Route::Widget, pipOf(5, 4)}}, {5}},
+        {"on a pip", Phase::AfterRoll, {{centreOf(5), Route::Topmost}}, {5}},
         {"on screen", Phase::AfterRoll, {{centreOf(2), Route::Screen}}, {2}},
         {"click on the HOLD picture", Phase::AfterRoll,
-         {{d1}, {hold1, Route::Widget, id(hold, 1)}}, {}},
+         {{d1}, {hold1, Route::Widget, id(Rect, 1)}}, {}},
         {"HOLD picture on screen", Phase::AfterRoll, {{d1}, {{275, 40}, Route::Screen}}, {}},
-        {"pip over a held die", Phase::AfterRoll, {{d1}, {hold1, Route::Widget, pipOf(1, 4)}}, {}},
+        {"pip over a held die", Phase::AfterRoll, {{d1}, {hold1, Route::Topmost}}, {}},
         {"pip over a held die on screen", Phase::AfterRoll, {{d1}, {hold1, Route::Screen}}, {}},
         {"right button on the HOLD picture is no click", Phase::AfterRoll,
-         {{d1}, {hold1, Route::Widget, id(hold, 1), Qt::RightButton}}, {1}},
+         {{d1}, {hold1, Route::Widget, id(Rect, 1), Qt::RightButton}}, {1}},
         {"middle button on the HOLD picture on screen", Phase::AfterRoll,
          {{d1}, {hold1, Route::Screen, {}, Qt::MiddleButton}}, {1}},
         {"between turns", Phase::BetweenTurns, {{d4}}, {4}},
         {"disabled HOLD picture", Phase::BetweenTurns,
-         {{d4}, {{358, 103}, Route::Widget, id(hold, 4)}}, {}},
+         {{d4}, {{358, 103}, Route::Widget, id(Rect, 4)}}, {}},
         {"disabled HOLD picture on screen", Phase::BetweenTurns,
          {{d4}, {{358, 103}, Route::Screen}}, {}},
     };
@@ -137,9 +118,10 @@ TEST_F(PlayTest, PressesHoldAndReleaseDice) {
         if (c.phase != Phase::BeforeFirstRoll) roll({5, 5, 5, 5, 5, 5});
         if (c.phase == Phase::BetweenTurns) click(id(chance));
         // Only the end of a turn disables the HOLD pictures.
-        EXPECT_EQ(widget(id(hold, 1))->isEnabled(), c.phase != Phase::BetweenTurns);
+        EXPECT_EQ(game().form.hold(1).enabled, c.phase != Phase::BetweenTurns);
         for (const Touch& t : c.touches)
-            pressAt(*window, t.at, t.button, t.route, widget(t.through));
+            pressAt(*window, t.at, t.button, t.route,
+                    t.route == Route::Widget ? widget(t.through) : nullptr);
         EXPECT_EQ(heldDice(), c.held);
     }
 }
@@ -168,7 +150,7 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
     struct Claim {
         std::vector<int> dice;
         ControlId label;
-        QString caption;
+        std::string caption;
         int upper, lower;
     };
     const std::vector<Claim> claims = {
@@ -183,11 +165,11 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
         {{1, 2, 3, 4, 5, 6}, id(gstr), "Giant Straight: 50", 0, 50},
     };
     for (const Claim& c : claims) {
-        SCOPED_TRACE(c.caption.toStdString());
+        SCOPED_TRACE(c.caption);
         open();
         roll(c.dice);
         click(c.label);
-        EXPECT_EQ(text(c.label), c.caption);
+        EXPECT_EQ(caption(c.label), c.caption);
         EXPECT_FALSE(static_cast<SheetButton*>(widget(c.label))->claimable());
         const QImage shot = widget(c.label)->grab().toImage();
         bool bluePixel = false;
@@ -197,34 +179,34 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
         EXPECT_TRUE(bluePixel) << "the disabled label is painted in blue";
         for (ControlId other : categoryLabels()) EXPECT_EQ(blue(other), other == c.label);
         expectTotals(c.upper, c.lower, c.upper + c.lower);
-        EXPECT_EQ(visiblePips(), 0);
+        EXPECT_EQ(paintedPipCount(), 0);
         EXPECT_TRUE(button(ControlName::press)->isEnabled());
 
         // A closed category ignores the click, and the turn goes on.
         roll({1, 1, 1, 1, 1, 1});
         click(c.label);
-        EXPECT_EQ(text(c.label), c.caption);
+        EXPECT_EQ(caption(c.label), c.caption);
         EXPECT_TRUE(blue(c.label));
         expectTotals(c.upper, c.lower, c.upper + c.lower);
-        EXPECT_EQ(visiblePips(), 6);
+        EXPECT_EQ(paintedPipCount(), 6);
         EXPECT_EQ(enabledCategories(), 15) << "all but the closed one";
     }
 }
 
 TEST_F(PlayTest, CategoriesTakeNoClickBeforeTheFirstRoll) {
     for (ControlId c : categoryLabels()) {
-        const QString before = text(c);
+        const std::string before = caption(c);
         click(c);
-        EXPECT_EQ(text(c), before);
+        EXPECT_EQ(caption(c), before);
         EXPECT_FALSE(blue(c));
     }
     expectTotals(0, 0, 0);
     EXPECT_TRUE(heldDice().empty());
-    EXPECT_EQ(window->game().state.claimed, 0);
+    EXPECT_EQ(game().state.claimed, 0);
 }
 
 // Every child widget as one line of text, in creation order.
-std::vector<std::string> snapshot(QWidget* root) {
+std::vector<std::string> widgetLines(QWidget* root) {
     std::vector<std::string> lines;
     for (QWidget* w : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<Notice*>(w)) continue;  // it said a new game has begun
@@ -237,7 +219,7 @@ std::vector<std::string> snapshot(QWidget* root) {
                            .arg(w->isVisible())
                            .arg(w->isEnabled());
         if (auto* l = qobject_cast<QLabel*>(w)) line += " \"" + l->text() + "\"";
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) line += " \"" + captionOf(*b) + "\"";
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) line += " \"" + b->text() + "\"";
         for (auto group : {QPalette::Active, QPalette::Disabled})
             for (auto role : {QPalette::Window, QPalette::WindowText})
                 line += " " + w->palette().color(group, role).name();
@@ -251,7 +233,7 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
     struct Turn {
         std::vector<int> dice;
         ControlId label;
-        QString caption;
+        std::string caption;
         bool closes;
         int upper, lower;
         std::vector<int> hold = {};  // held for a second roll
@@ -279,38 +261,39 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
     };
     for (std::size_t n = 0; n < turns.size(); ++n) {
         const Turn& t = turns[n];
-        SCOPED_TRACE(t.caption.toStdString());
+        SCOPED_TRACE(t.caption);
         roll(t.dice);
         for (int die : t.hold) pressAt(*window, centreOf(die));
         if (!t.reroll.empty()) roll(t.reroll);
         click(t.label);
-        EXPECT_EQ(text(t.label), t.caption);
+        EXPECT_EQ(caption(t.label), t.caption);
         EXPECT_EQ(blue(t.label), t.closes);
         expectTotals(t.upper, t.lower, t.upper + t.lower);
-        EXPECT_EQ(visiblePips(), 0);
+        EXPECT_EQ(paintedPipCount(), 0);
         EXPECT_TRUE(heldDice().empty());
         EXPECT_EQ(enabledCategories(), 0);
         EXPECT_EQ(button(restart)->isVisible(), n + 1 == turns.size());
     }
-    EXPECT_EQ(messages, std::vector<std::string>{
-                            "You have somehow gotten an astonishing score of  613 points!"});
+    EXPECT_EQ(h->messages, std::vector<std::string>{
+                               "You have somehow gotten an astonishing score of  613 points!"});
     for (ControlId c : categoryLabels()) EXPECT_TRUE(blue(c));
     EXPECT_FALSE(button(press)->isVisible());
     EXPECT_TRUE(button(restart)->isVisible());
     EXPECT_TRUE(button(exitgame)->isVisible());
 
-    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(h->exits, 0);
     click(id(exitgame));
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(h->exits, 1);
 
     click(id(restart));
-    ScriptedRandom otherDice;
-    MainWindow fresh(otherDice, Services{{}, [] {}});
+    Harness other(Harness::Start::ByTheWindow);
+    MainWindow fresh(other.game, other.recorder());
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
-    EXPECT_EQ(window->game().state, fresh.game().state);
-    EXPECT_EQ(dice.seeds, 2) << "a new game seeds the dice anew";
-    const auto now = snapshot(window.get()), expected = snapshot(&fresh);
+    EXPECT_EQ(game().state, other.game.state);
+    EXPECT_EQ(snapshot(game().form), snapshot(other.game.form));
+    EXPECT_EQ(h->random.seeds, 2) << "a new game seeds the dice anew";
+    const auto now = widgetLines(window.get()), expected = widgetLines(&fresh);
     ASSERT_EQ(now.size(), expected.size());
     for (std::size_t i = 0; i < now.size(); ++i) EXPECT_EQ(now[i], expected[i]) << "widget " << i;
 }
@@ -324,9 +307,9 @@ TEST_F(PlayTest, SpaceAndEnterOnTheFocusedRollButtonRoll) {
         QPushButton* roll = button(press);
         roll->setFocus();
         ASSERT_TRUE(roll->hasFocus());
-        dice.queueFaces({1, 2, 3, 4, 5, 6});
+        h->random.queueFaces({1, 2, 3, 4, 5, 6});
         QTest::keyClick(roll, key);
-        EXPECT_EQ(dice.left(), 0u);
+        EXPECT_EQ(h->random.left(), 0u);
         expectFaces({1, 2, 3, 4, 5, 6});
         EXPECT_EQ(enabledCategories(), 16);
     }
