@@ -70,14 +70,17 @@ void MainWindow::addKeys() {
         QStringLiteral("Press what has the focus: roll, hold a die, enter the dice"));
     row(QStringLiteral("Tab, Shift+Tab"),
         QStringLiteral("Move between the controls you can use now"));
+    // The arrows walk on while held, with any modifier and on the keypad too.
     std::vector<QAction*> arrows;
     for (const auto& [key, arrow] : {std::pair{Qt::Key_Left, Arrow::Left},
                                      {Qt::Key_Right, Arrow::Right},
                                      {Qt::Key_Up, Arrow::Up},
                                      {Qt::Key_Down, Arrow::Down}}) {
-        auto* step = action({QKeySequence(key)}, [this, arrow] {
-            moveFocus(arrowNeighbour(idOf(focusWidget()), arrow));
-        });
+        QList<QKeySequence> keys;
+        for (int held = 0; held < 16; ++held)
+            keys << QKeySequence(QKeyCombination(Qt::KeyboardModifiers(held << 25), key));
+        auto* step =
+            action(keys, [this, arrow] { moveFocus(arrowNeighbour(idOf(focusWidget()), arrow)); });
         step->setAutoRepeat(true);
         arrows.push_back(step);
     }

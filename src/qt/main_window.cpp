@@ -236,10 +236,11 @@ void MainWindow::moveFocus(ControlId to) {
         widget->setFocus(Qt::OtherFocusReason);
 }
 
-// The keypad is left to the screen reader: no game key acts there.
+// The keypad is left to the screen reader, but for its arrows: no game key acts there.
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::KeypadModifier)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride && (key->modifiers() & Qt::KeypadModifier) &&
+        (key->key() < Qt::Key_Left || key->key() > Qt::Key_Down)) {
         event->accept();
         return true;
     }

@@ -50,7 +50,8 @@ void KeyboardMode::watch() {
 }
 
 bool KeyboardMode::eventFilter(QObject* watched, QEvent* event) {
-    const bool key = event->type() == QEvent::KeyPress;
+    // A key that a shortcut takes reaches no widget: its override request still passes here.
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     const bool mouse =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if ((key && !keyboardMode) || (mouse && keyboardMode)) {

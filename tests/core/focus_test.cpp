@@ -9,17 +9,6 @@ namespace {
 
 using enum ControlName;
 
-TEST(Focus, TabWalksRollTheDiceTheSheetThenRestartAndExit) {
-    const std::vector<ControlId>& chain = focusChain();
-    ASSERT_EQ(chain.size(), 25u);
-    EXPECT_EQ(chain.front(), (ControlId{press, 0}));
-    for (int die = 1; die <= 6; ++die) EXPECT_EQ(chain[die], (ControlId{Rect, die}));
-    const auto& sheet = categoryLabels();
-    EXPECT_TRUE(std::equal(sheet.begin(), sheet.end(), chain.begin() + 7));
-    EXPECT_EQ(chain[23], (ControlId{restart, 0}));
-    EXPECT_EQ(chain[24], (ControlId{exitgame, 0}));
-}
-
 TEST(Focus, ArrowsStepThroughTheDiceGridAndAlongTheWholeSheet) {
     struct Step {
         ControlId from;

@@ -114,11 +114,10 @@ void redraw(Quorbel& game, int die, int value) {
 // Closes upper categories with scores (face, score), as claims would, but without ending
 // the turn; the upper total is set to `upper` and the grand total follows.
 void closeUpper(Quorbel& g, std::initializer_list<std::pair<int, int>> scores, int upper) {
-    static constexpr std::array<const char*, 7> kPrefix = {
-        "", "Aces:", "Twos:", "Threes:", "Fours:", "Fives:", "Sixes:"};
     for (auto [face, score] : scores) {
         g.state.facescore[face] = score;
-        g.form.numbers(face).caption = std::string(kPrefix[face]) + " " + std::to_string(score);
+        g.form.numbers(face).caption =
+            claimedCaption(*categoryLabelled({ControlName::numbers, face}), score);
         g.form.numbers(face).foreColor = kBlue;
         ++g.state.claimed;
     }

@@ -171,6 +171,8 @@ TEST_F(WindowInput, EveryMouseButtonOnADie) {
     EXPECT_EQ(firstViolation(game()), "");
 }
 
+// Presses as the window system sends them, on every pixel that is not strictly inside a die
+// square, do nothing; on the window just inside each corner, they hold the die.
 TEST_F(WindowInput, PressesOnEdgesAndGapsDoNothing) {
     click({ControlName::press});
     pressAt(*window, aboveHold(2), Qt::LeftButton, Route::Topmost);
@@ -193,6 +195,14 @@ TEST_F(WindowInput, PressesOnEdgesAndGapsDoNothing) {
         }
     }
     EXPECT_GT(presses, 2 * (4 * 189 + 6 * 125));  // the edges alone, and then the gaps
+    const std::pair<QPoint, int> inside[] = {
+        {{265, 9}, 1}, {{323, 67}, 1}, {{329, 73}, 4}, {{387, 195}, 6}, {{200, 38}, 0}};
+    for (const auto& [at, die] : inside) {
+        pressAt(*window, at);
+        for (int d = 1; d <= 6; ++d)
+            EXPECT_EQ(game().form.hold(d).visible, d == die || d == 2 || d == 5) << "die " << d;
+        if (die) pressAt(*window, at);
+    }
 }
 
 }  // namespace

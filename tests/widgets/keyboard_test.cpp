@@ -72,59 +72,6 @@ class KeyboardTest : public WindowTest {
     }
 };
 
-TEST_F(KeyboardTest, TabWalksRollTheDiceAndTheOpenSheetInOrder) {
-    ASSERT_TRUE(focused(id(press))) << "Roll has focus at the start";
-    std::vector<QWidget*> expected{widget(id(press))};
-    for (int die = 1; die <= 6; ++die) expected.push_back(widget(id(Rect, die)));
-    EXPECT_EQ(tabStops(), expected) << "the sheet takes no focus before a roll";
-
-    rollByKey({1, 2, 3, 4, 5, 6});
-    for (ControlId c : categoryLabels()) expected.push_back(widget(c));
-    EXPECT_EQ(tabStops(), expected);
-    std::vector<QWidget*> backwards{expected.front()};
-    backwards.insert(backwards.end(), expected.rbegin(), expected.rend() - 1);
-    EXPECT_EQ(tabStops(Qt::ShiftModifier), backwards);
-}
-
-TEST_F(KeyboardTest, ArrowsMoveThroughTheDiceAndAlongTheWholeSheet) {
-    tabTo(id(Rect, 3));
-    key(Qt::Key_Left);
-    EXPECT_TRUE(focused(id(numbers, 1))) << "left of the dice lies the sheet, before any roll too";
-    tabTo(id(press));
-    rollByKey({1, 2, 3, 4, 5, 6});
-    tabTo(id(Rect, 1));
-    // clang-format off
-    const std::pair<Qt::Key, ControlId> steps[] = {
-        {Qt::Key_Right, id(Rect, 2)}, {Qt::Key_Down, id(Rect, 4)}, {Qt::Key_Down, id(Rect, 6)},
-        {Qt::Key_Left, id(Rect, 5)}, {Qt::Key_Down, id(totu)}, {Qt::Key_Down, id(thpair)},
-        {Qt::Key_Up, id(totu)}, {Qt::Key_Up, id(numbers, 6)}};
-    // clang-format on
-    for (std::size_t n = 0; n < std::size(steps); ++n) {
-        if (n == 4) tabTo(id(numbers, 6));  // from the dice to the sheet
-        key(steps[n].first);
-        EXPECT_TRUE(focused(steps[n].second)) << nameOf(steps[n].second);
-    }
-}
-
-TEST_F(KeyboardTest, SpaceAndEnterOnADieDoWhatAPressDoes) {
-    for (bool rolled : {false, true}) {
-        SetUp();
-        if (rolled) rollByKey({1, 2, 3, 4, 5, 6});
-        tabTo(id(Rect, 3));
-        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-            const bool before = held(3);
-            key(k);
-            EXPECT_NE(held(3), before) << "key " << k;
-            EXPECT_EQ(heldDice().size(), held(3) ? 1u : 0u);
-        }
-        for (Qt::Key k : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_1}) {
-            const bool before = held(3);
-            key(k);
-            EXPECT_EQ(held(3), before) << "key " << k;
-        }
-    }
-}
-
 // The game's own keys act wherever the focus is; each key acts once, however long it is
 // held, and only as a plain key of the main block.
 TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
@@ -155,6 +102,8 @@ TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
         {id(press), Qt::Key_K, Qt::ShiftModifier, id(fvkind), {}, 1, 0},
         {id(press), Qt::Key_K, Qt::ControlModifier, id(press), {}, 1, 0},
         {id(Rect, 4), Qt::Key_Q, none, id(sxkind), {}, 1, 0},
+        {id(Rect, 2), Qt::Key_Left, Qt::ShiftModifier, id(numbers, 1), {}, 1, 0},
+        {id(Rect, 2), Qt::Key_Left, Qt::KeypadModifier, id(numbers, 1), {}, 1, 0},
         {id(chance), Qt::Key_Return, none, id(press), {}, 0, 1},
         {id(chance), Qt::Key_Space, none, id(press), {}, 0, 1},
     };
@@ -185,15 +134,9 @@ void listen(QAccessibleEvent* event) {
         heard.push_back(static_cast<QWidget*>(event->object())->accessibleName());
 }
 
-// The list that F1 shows, row by row: each key on it pressed, and what it did checked, so that
-// the list and the keys cannot drift apart. A category's row also tells what entering would
-// bring, to the mouse as a tool tip.
+// The list that F1 shows, row by row: each key on it pressed, from a new game, and what it
+// did checked, so that the list and the keys cannot drift apart.
 TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
-    roll({1, 2, 3, 4, 5, 6});
-    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), widget(id(chance))->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(widget(id(chance)), &tip);
-    EXPECT_EQ(QToolTip::text(), "Would score 21");
-    QToolTip::hideText();
     tabTo(id(Rect, 2));
     key(Qt::Key_F1);
     auto* list = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -206,17 +149,23 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
 
-    // Each row's keys, on a window whose dice show 1 to 6 after one roll, Roll focused.
+    const auto none = Qt::KeyboardModifiers{};
     const auto goesTo = [this](Qt::Key k, Qt::KeyboardModifiers m, ControlId to) {
         key(k, m);
         EXPECT_TRUE(focused(to)) << nameOf(to);
     };
     const auto says = [this](Qt::Key k, const QString& words) {
+        roll({1, 2, 3, 4, 5, 6});
         heard.clear();
         key(k);
         EXPECT_EQ(heard, std::vector<QString>{words});
     };
-    const auto none = Qt::KeyboardModifiers{};
+    const auto letter = [&](Qt::Key k, Qt::KeyboardModifiers m, ControlId to) {
+        return [=, this] {
+            roll({1, 2, 3, 4, 5, 6});
+            goesTo(k, m, to);
+        };
+    };
     const std::vector<std::pair<QString, std::function<void()>>> checks = {
         {"1 to 6",
          [&] {
@@ -225,46 +174,100 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
          }},
         {"R or Ctrl+R",
          [&] {
+             rollByKey({1, 2, 3, 4, 5, 6});
+             h->random.queueFaces({1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6});
              key(Qt::Key_R);
              key(Qt::Key_R, Qt::ControlModifier);
              EXPECT_EQ(game().state.rolls, 3);
          }},
-        {"A", [&] { goesTo(Qt::Key_A, none, id(numbers, 1)); }},
-        {"T", [&] { goesTo(Qt::Key_T, none, id(numbers, 2)); }},
-        {"F", [&] { goesTo(Qt::Key_F, none, id(numbers, 4)); }},
-        {"S", [&] { goesTo(Qt::Key_S, none, id(numbers, 6)); }},
-        {"P", [&] { goesTo(Qt::Key_P, none, id(thpair)); }},
-        {"K", [&] { goesTo(Qt::Key_K, none, id(thrkind)); }},
-        {"L", [&] { goesTo(Qt::Key_L, none, id(lstr)); }},
-        {"G", [&] { goesTo(Qt::Key_G, none, id(gstr)); }},
-        {"Q", [&] { goesTo(Qt::Key_Q, none, id(sxkind)); }},
-        {"C", [&] { goesTo(Qt::Key_C, none, id(chance)); }},
-        {"Shift with a letter", [&] { goesTo(Qt::Key_S, Qt::ShiftModifier, id(sstr)); }},
+        {"A", letter(Qt::Key_A, none, id(numbers, 1))},
+        {"T", letter(Qt::Key_T, none, id(numbers, 2))},
+        {"F", letter(Qt::Key_F, none, id(numbers, 4))},
+        {"S", letter(Qt::Key_S, none, id(numbers, 6))},
+        {"P", letter(Qt::Key_P, none, id(thpair))},
+        {"K", letter(Qt::Key_K, none, id(thrkind))},
+        {"L", letter(Qt::Key_L, none, id(lstr))},
+        {"G", letter(Qt::Key_G, none, id(gstr))},
+        {"Q", letter(Qt::Key_Q, none, id(sxkind))},
+        {"C", letter(Qt::Key_C, none, id(chance))},
+        {"Shift with a letter", letter(Qt::Key_S, Qt::ShiftModifier, id(sstr))},
+        // On Roll, each rolls and the dice show their faces; on a die, each does what a
+        // press does, before any roll and after one; other keys leave the die alone.
         {"Space or Enter",
          [&] {
-             key(Qt::Key_Space);
-             key(Qt::Key_Return);
+             for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+                 h->random.queueFaces({1, 2, 3, 4, 5, 6});
+                 key(k);
+             }
              EXPECT_EQ(game().state.rolls, 3);
+             EXPECT_EQ(h->random.left(), 0u);
+             for (int die = 1; die <= 6; ++die) EXPECT_EQ(paintedPips(die), pipsOfFace(die));
+             for (ControlId c : categoryLabels())
+                 EXPECT_TRUE(static_cast<SheetButton*>(widget(c))->claimable());
+             for (bool rolled : {false, true}) {
+                 SetUp();
+                 if (rolled) rollByKey({1, 2, 3, 4, 5, 6});
+                 tabTo(id(Rect, 3));
+                 for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+                     const bool before = held(3);
+                     key(k);
+                     EXPECT_NE(held(3), before) << "key " << k;
+                     EXPECT_EQ(heldDice().size(), held(3) ? 1u : 0u);
+                 }
+                 for (Qt::Key k : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_1}) {
+                     const bool before = held(3);
+                     key(k);
+                     EXPECT_EQ(held(3), before) << "key " << k;
+                 }
+             }
          }},
+        // Roll, the dice, then the open sheet once it can be claimed; Shift goes back.
         {"Tab, Shift+Tab",
          [&] {
-             goesTo(Qt::Key_Tab, none, id(Rect, 1));
-             goesTo(Qt::Key_Tab, Qt::ShiftModifier, id(press));
+             std::vector<QWidget*> expected{widget(id(press))};
+             for (int die = 1; die <= 6; ++die) expected.push_back(widget(id(Rect, die)));
+             EXPECT_EQ(tabStops(), expected) << "the sheet takes no focus before a roll";
+             rollByKey({1, 2, 3, 4, 5, 6});
+             for (ControlId c : categoryLabels()) expected.push_back(widget(c));
+             EXPECT_EQ(tabStops(), expected);
+             std::vector<QWidget*> backwards{expected.front()};
+             backwards.insert(backwards.end(), expected.rbegin(), expected.rend() - 1);
+             EXPECT_EQ(tabStops(Qt::ShiftModifier), backwards);
          }},
+        // Through the dice, and left of them onto the sheet, before any roll too.
         {"Arrow keys",
          [&] {
-             goesTo(Qt::Key_Tab, none, id(Rect, 1));
-             goesTo(Qt::Key_Right, none, id(Rect, 2));
-             goesTo(Qt::Key_Down, none, id(Rect, 4));
-             goesTo(Qt::Key_Left, none, id(Rect, 3));
-             goesTo(Qt::Key_Up, none, id(Rect, 1));
+             tabTo(id(Rect, 3));
+             goesTo(Qt::Key_Left, none, id(numbers, 1));
+             tabTo(id(press));
+             rollByKey({1, 2, 3, 4, 5, 6});
+             tabTo(id(Rect, 1));
+             // clang-format off
+             const std::pair<Qt::Key, ControlId> steps[] = {
+                 {Qt::Key_Right, id(Rect, 2)}, {Qt::Key_Down, id(Rect, 4)},
+                 {Qt::Key_Down, id(Rect, 6)}, {Qt::Key_Left, id(Rect, 5)},
+                 {Qt::Key_Down, id(totu)}, {Qt::Key_Down, id(thpair)}, {Qt::Key_Up, id(totu)},
+                 {Qt::Key_Up, id(numbers, 6)}};
+             // clang-format on
+             for (std::size_t n = 0; n < std::size(steps); ++n) {
+                 if (n == 4) tabTo(id(numbers, 6));  // from the dice to the sheet
+                 goesTo(steps[n].first, none, steps[n].second);
+             }
          }},
         {"W", [&] { says(Qt::Key_W, "Rolled 1, 2, 3, 4, 5, 6; 1 of 5 rolls used"); }},
         {"D", [&] { says(Qt::Key_D, "Dice 1, 2, 3, 4, 5, 6; 1 of 5 rolls used"); }},
         {"O",
          [&] { says(Qt::Key_O, "Upper total 0, 76 short of the bonus; lower total 0; total 0"); }},
+        // The list, whose Escape closes it; a category's row tells the mouse, as a tool tip,
+        // what entering would bring.
         {"F1",
          [&] {
+             roll({1, 2, 3, 4, 5, 6});
+             QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5),
+                            widget(id(chance))->mapToGlobal(QPoint(5, 5)));
+             QApplication::sendEvent(widget(id(chance)), &tip);
+             EXPECT_EQ(QToolTip::text(), "Would score 21");
+             QToolTip::hideText();
              key(Qt::Key_F1);
              EXPECT_NE(qobject_cast<QDialog*>(QApplication::activeModalWidget()), nullptr);
          }},
@@ -277,7 +280,7 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     std::vector<QString> checked;
     for (const auto& [keys, check] : checks) checked.push_back(keys);
     EXPECT_EQ(rows, checked) << "every key the list shows, and no other, is checked here";
-    // As a screen reader would, through the platform's own switch.
+    // A screen reader listens, switched on through the platform as it would be.
     QPlatformAccessibility* platform =
         QGuiApplicationPrivate::platformIntegration()->accessibility();
     ASSERT_NE(platform, nullptr);
@@ -286,35 +289,10 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     for (const auto& [keys, check] : checks) {
         SCOPED_TRACE(keys.toStdString());
         SetUp();
-        roll({1, 2, 3, 4, 5, 6});
-        h->random.queueFaces({1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6});  // for rolls by key
         check();
     }
     platform->setActive(false);
     QAccessible::installUpdateHandler(before);
-}
-
-// R rolls only where Roll would: not once it is spent after the fifth roll, nor once the
-// game is over and Roll is hidden.
-TEST_F(KeyboardTest, RDoesNothingWhereRollIsSpentOrHidden) {
-    for (int roll = 1; roll <= 5; ++roll) rollByKey({1, 2, 3, 4, 5, 6});
-    h->random.queueFaces({6, 6, 6, 6, 6, 6});
-    key(Qt::Key_R);
-    key(Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(game().state.rolls, 5);
-    EXPECT_EQ(h->random.left(), 6u);
-    for (ControlId c : categoryLabels()) {
-        h->random.queueFaces({2, 2, 2, 2, 2, 3});
-        if (game().state.rolls == 0) key(Qt::Key_R);
-        click(c);
-    }
-    ASSERT_TRUE(game().isOver());
-    const GameState over = game().state;
-    h->random.restart({});
-    h->random.queueFaces({6, 6, 6, 6, 6, 6});
-    key(Qt::Key_R);
-    EXPECT_EQ(game().state, over);
-    EXPECT_EQ(h->random.left(), 6u);
 }
 
 // Each turn: roll, hold die 1, roll again, then claim the first open category.
@@ -344,6 +322,11 @@ TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
     EXPECT_TRUE(focused(id(restart))) << "Restart has focus at the end";
     EXPECT_EQ(tabStops(), (std::vector<QWidget*>{widget(id(restart)), widget(id(exitgame))}))
         << "the blank dice leave the Tab chain";
+    const GameState over = game().state;
+    h->random.queueFaces({6, 6, 6, 6, 6, 6});
+    key(Qt::Key_R);
+    EXPECT_EQ(game().state, over) << "R does not roll once Roll is hidden";
+    h->random.restart({});
 
     key(Qt::Key_Return);
     EXPECT_FALSE(game().isOver());
@@ -351,6 +334,7 @@ TEST_F(KeyboardTest, AWholeGameToItsRatingAndARestart) {
     EXPECT_TRUE(focused(id(press))) << "a new game starts on Roll";
 }
 
+// Roll is spent after the fifth roll: the focus moves to die 1, and R rolls no more.
 TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
     for (int roll = 1; roll <= 5; ++roll) {
         rollByKey({1, 2, 3, 4, 5, 6});
@@ -359,6 +343,12 @@ TEST_F(KeyboardTest, FocusMovesToDieOneWhenRollIsSpent) {
         }
     }
     EXPECT_TRUE(focused(id(Rect, 1)));
+    h->random.queueFaces({6, 6, 6, 6, 6, 6});
+    key(Qt::Key_R);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(game().state.rolls, 5);
+    EXPECT_EQ(h->random.left(), 6u);
+    h->random.restart({});
     tabTo(id(chance));
     key(Qt::Key_Space);
     EXPECT_TRUE(focused(id(press)));
@@ -387,12 +377,18 @@ TEST_F(KeyboardTest, TheFocusMarkShowsOnlyAfterAKey) {
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(200, 370));  // back to the mouse
     EXPECT_EQ(window->grab().toImage(), mouse) << "no mark once the mouse is back";
 
+    const auto marked = [&](ControlId c) {
+        const QImage shot = widget(c)->grab().toImage();
+        return shot.pixelColor(shot.width() / 2, shot.height() - 1) == QColor(Qt::black);
+    };
     for (ControlId c : {id(Rect, 2), id(thpair), id(press)}) {
         tabTo(c);
-        const QImage shot = widget(c)->grab().toImage();
-        const QPoint edge(shot.width() / 2, shot.height() - 1);
-        EXPECT_EQ(shot.pixelColor(edge), QColor(Qt::black)) << nameOf(c);
+        EXPECT_TRUE(marked(c)) << nameOf(c);
     }
+    // A game's own key, which a shortcut takes, shows it as well.
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(200, 370));
+    key(Qt::Key_K);
+    EXPECT_TRUE(marked(id(thrkind)));
 }
 
 }  // namespace

@@ -126,26 +126,6 @@ TEST_F(PlayTest, PressesHoldAndReleaseDice) {
     }
 }
 
-TEST_F(PlayTest, GapsAndBordersHitNoDie) {
-    struct Spot {
-        QPoint at;
-        int die;
-    };
-    const std::vector<Spot> spots = {
-        {{326, 38}, 0},  {{294, 70}, 0},  {{326, 134}, 0}, {{264, 38}, 0},  {{324, 38}, 0},
-        {{328, 38}, 0},  {{388, 38}, 0},  {{294, 8}, 0},   {{294, 68}, 0},  {{294, 72}, 0},
-        {{294, 132}, 0}, {{294, 136}, 0}, {{294, 196}, 0}, {{358, 196}, 0}, {{200, 38}, 0},
-        {{265, 9}, 1},   {{323, 67}, 1},  {{329, 73}, 4},  {{387, 195}, 6},
-    };
-    roll({1, 2, 3, 4, 5, 6});
-    for (const Spot& s : spots) {
-        SCOPED_TRACE(testing::Message() << "at " << s.at.x() << ", " << s.at.y());
-        pressAt(*window, s.at);
-        EXPECT_EQ(heldDice(), s.die ? std::vector<int>{s.die} : std::vector<int>{});
-        if (s.die) pressAt(*window, s.at);
-    }
-}
-
 TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
     struct Claim {
         std::vector<int> dice;
@@ -296,23 +276,6 @@ TEST_F(PlayTest, AWholeGameEndsWithItsRatingAndRestartsAfresh) {
     const auto now = widgetLines(window.get()), expected = widgetLines(&fresh);
     ASSERT_EQ(now.size(), expected.size());
     for (std::size_t i = 0; i < now.size(); ++i) EXPECT_EQ(now[i], expected[i]) << "widget " << i;
-}
-
-TEST_F(PlayTest, SpaceAndEnterOnTheFocusedRollButtonRoll) {
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
-        open();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QPushButton* roll = button(press);
-        roll->setFocus();
-        ASSERT_TRUE(roll->hasFocus());
-        h->random.queueFaces({1, 2, 3, 4, 5, 6});
-        QTest::keyClick(roll, key);
-        EXPECT_EQ(h->random.left(), 0u);
-        expectFaces({1, 2, 3, 4, 5, 6});
-        EXPECT_EQ(enabledCategories(), 16);
-    }
 }
 
 }  // namespace
