@@ -1,6 +1,6 @@
 // Entering the dice in a category: the claim protocol shared by all sixteen labels.
 #include "game/quorbel.h"
-#include "game/rating.h"
+#include "game/score_text.h"
 #include "game/spoken.h"
 
 namespace quorbel {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dice/geometry.h"
+#include "dice/dice.h"
 #include "game/categories.h"
 
 namespace quorbel {

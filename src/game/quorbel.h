@@ -31,18 +31,19 @@ class Quorbel {
     void Form_Load();
     void Form_MouseDown(int button, int shift, float x, float y);
     void press_Click();
-    void hold_Click(int index);
-    void numbers_Click(int index);
-    void thpair_Click();
-    void thrkind_Click();
-    void ttkind_Click();
-    void frkind_Click();
-    void fvkind_Click();
-    void sstr_Click();
-    void lstr_Click();
-    void gstr_Click();
-    void sxkind_Click();
-    void chance_Click();
+    void hold_Click(int index) { toggleHold(form, index); }
+    // A category's label enters the dice there (game/claims.cpp).
+    void numbers_Click(int index) { claim({ControlName::numbers, index}); }
+    void thpair_Click() { claim({ControlName::thpair}); }
+    void thrkind_Click() { claim({ControlName::thrkind}); }
+    void ttkind_Click() { claim({ControlName::ttkind}); }
+    void frkind_Click() { claim({ControlName::frkind}); }
+    void fvkind_Click() { claim({ControlName::fvkind}); }
+    void sstr_Click() { claim({ControlName::sstr}); }
+    void lstr_Click() { claim({ControlName::lstr}); }
+    void gstr_Click() { claim({ControlName::gstr}); }
+    void sxkind_Click() { claim({ControlName::sxkind}); }
+    void chance_Click() { claim({ControlName::chance}); }
     void restart_Click();
     void exitgame_Click();
 
@@ -50,14 +51,14 @@ class Quorbel {
     void click(ControlId id);
 
     // What a press anywhere in die 1..6's square does: holds or releases it.
-    void pressDie(int die);
+    void pressDie(int die) { toggleHold(form, die); }
 
     // Keys that act wherever the focus is. A die's key presses that die and says what it
     // did; the others only say something again.
     void dieKey(int die);
-    void sayAgain();   // the last roll, claim, rating or restart
-    void sayDice();    // the faces on view and the rolls used
-    void sayTotals();  // the three totals and the way to the bonus
+    void sayAgain() { news = lastResult_; }  // the last roll, claim, rating or restart
+    void sayDice();                          // the faces on view and the rolls used
+    void sayTotals();                        // the three totals and the way to the bonus
 
     // The window's own procedures.
     void endturn();

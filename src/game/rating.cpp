@@ -1,9 +1,7 @@
-#include "game/rating.h"
+#include "game/score_text.h"
 
 #include <array>
 #include <string_view>
-
-#include "game/score_text.h"
 
 namespace quorbel {
 

@@ -1,5 +1,7 @@
+// Scores as the window writes them.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quorbel {
@@ -9,5 +11,8 @@ namespace quorbel {
 inline std::string formatScore(int value) {
     return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
 }
+
+// The words that rate a finished game; a total of 5 or less earns none.
+std::optional<std::string> ratingMessage(int grandTotal);
 
 }  // namespace quorbel

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "dice/geometry.h"
+#include "dice/dice.h"
 
 namespace quorbel {
 

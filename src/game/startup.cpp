@@ -1,5 +1,5 @@
 // Start-up, restart and exit of a game.
-#include "dice/faces.h"
+#include "dice/dice.h"
 #include "game/quorbel.h"
 
 namespace quorbel {

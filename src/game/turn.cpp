@@ -1,7 +1,6 @@
 // The end of a turn and of the game.
 #include "dice/dice.h"
 #include "game/quorbel.h"
-#include "game/rating.h"
 #include "game/score_text.h"
 
 namespace quorbel {

@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "dice/geometry.h"
+#include "dice/dice.h"
 #include "game/focus.h"
 #include "game/spoken.h"
 #include "qt/accessible.h"

@@ -4,24 +4,20 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "game/quorbel.h"
-
-class QAction;
 
 namespace quorbel::qt {
 
 class Notice;
 
-// One row of the key list: the keys as a player reads them, what they do, and the actions
-// that do it. The keys a focused control takes itself (Space, Enter, Tab) need none.
+// One row of the key list: the keys as a player reads them, and what they do.
 struct KeyRow {
     QString keys, does;
-    std::vector<QAction*> actions;
 };
 
 class MainWindow : public QWidget {
@@ -56,11 +52,6 @@ class MainWindow : public QWidget {
         std::optional<Control> shown;   // what the widget shows now; none before the first mirror
         std::string name, description;  // what a reader hears for it now
     };
-    struct IdHash {
-        std::size_t operator()(ControlId id) const {
-            return static_cast<std::size_t>(id.name) * 64 + static_cast<std::size_t>(id.index);
-        }
-    };
 
     void addKeys();
     void build();
@@ -72,7 +63,7 @@ class MainWindow : public QWidget {
     Services services_;
     std::optional<std::string> message_;  // left by the game, shown once the window is in step
     Quorbel& game_;
-    std::unordered_map<ControlId, Binding, IdHash> bindings_;
+    std::map<ControlId, Binding> bindings_;
     std::vector<KeyRow> keys_;
     Notice* notice_ = nullptr;  // speaks each event's result
 };

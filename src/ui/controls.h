@@ -3,6 +3,7 @@
 // mirrors them onto real widgets.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -61,7 +62,7 @@ enum class ControlName { QUORBEL_CONTROLS(QUORBEL_NAME, QUORBEL_NAME) };
 struct ControlId {
     ControlName name{};
     int index = 0;  // 0 for a control that is not in an array
-    bool operator==(const ControlId&) const = default;
+    auto operator<=>(const ControlId&) const = default;
 };
 
 struct Control {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "dice/faces.h"
+#include "dice/dice.h"
 #include "game/categories.h"
 #include "harness.h"
 

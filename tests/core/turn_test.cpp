@@ -1,7 +1,7 @@
 // Closing categories, the end of a turn with its totals, and the end of the game.
 #include <gtest/gtest.h>
 
-#include "game/rating.h"
+#include "game/score_text.h"
 #include "harness.h"
 
 namespace quorbel::test {

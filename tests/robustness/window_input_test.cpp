@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "game/rating.h"
+#include "game/score_text.h"
 #include "invariants.h"
 #include "play.h"
 #include "window_fixture.h"

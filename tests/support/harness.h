@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dice/geometry.h"
+#include "dice/dice.h"
 #include "game/quorbel.h"
 #include "random_sources.h"
 

@@ -1,5 +1,7 @@
-// Clicks on the window's controls, each routed to its handler.
+// The window's events: a click routed to its control's handler, Roll and the dice, and the
+// game's own keys, which act wherever the focus is.
 #include "game/quorbel.h"
+#include "game/spoken.h"
 
 namespace quorbel {
 
@@ -44,38 +46,39 @@ void Quorbel::click(ControlId id) {
     }
 }
 
-void Quorbel::numbers_Click(int index) {
-    claim({ControlName::numbers, index});
+void Quorbel::press_Click() {
+    rollDice(form, state.dice, random_);
+    ++state.rolls;
+    if (state.rolls >= kRollsPerTurn) {
+        form.press.enabled = false;
+        focusRequest = form.Rect(1).id;  // the next stop after Roll, where a key does no harm
+    }
+    for (const Category& category : kCategories) form.find(category.label).enabled = true;
+    tell(rolledNews(*this));
 }
-void Quorbel::thpair_Click() {
-    claim({ControlName::thpair});
+
+// Any mouse button over a die square holds or releases it, at any time.
+void Quorbel::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+    pressDie(dieAt(x, y));
 }
-void Quorbel::thrkind_Click() {
-    claim({ControlName::thrkind});
+
+void Quorbel::dieKey(int die) {
+    if (die < 1 || die > kDieCount) return;
+    pressDie(die);
+    news = heldNews(*this, die);
 }
-void Quorbel::ttkind_Click() {
-    claim({ControlName::ttkind});
+
+void Quorbel::sayDice() {
+    news = diceNews(*this);
 }
-void Quorbel::frkind_Click() {
-    claim({ControlName::frkind});
+
+void Quorbel::sayTotals() {
+    news = totalsNews(*this);
 }
-void Quorbel::fvkind_Click() {
-    claim({ControlName::fvkind});
-}
-void Quorbel::sstr_Click() {
-    claim({ControlName::sstr});
-}
-void Quorbel::lstr_Click() {
-    claim({ControlName::lstr});
-}
-void Quorbel::gstr_Click() {
-    claim({ControlName::gstr});
-}
-void Quorbel::sxkind_Click() {
-    claim({ControlName::sxkind});
-}
-void Quorbel::chance_Click() {
-    claim({ControlName::chance});
+
+void Quorbel::tell(std::string words) {
+    lastResult_ = words;
+    news = std::move(words);
 }
 
 }  // namespace quorbel
