@@ -14,6 +14,7 @@ play=(
 )
 test=(
   libgtest-dev libbenchmark-dev qt6-base-private-dev
+  clang-tidy clazy gcovr
   valgrind
   clang libclang-rt-dev
   xvfb xauth xdotool imagemagick x11-utils

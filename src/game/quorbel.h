@@ -45,7 +45,7 @@ class Quorbel {
     void sxkind_Click() { claim({ControlName::sxkind}); }
     void chance_Click() { claim({ControlName::chance}); }
     void restart_Click();
-    void exitgame_Click();
+    void exitgame_Click() const;
 
     // A click on any control, routed to its handler; controls without one ignore it.
     void click(ControlId id);
@@ -74,7 +74,7 @@ class Quorbel {
     std::optional<std::string> news;
 
   private:
-    void claim(ControlId label);   // for a category label
+    void claim(ControlId id);      // for a category label
     void tell(std::string words);  // news that the repeat key says again
 
     std::string lastResult_;

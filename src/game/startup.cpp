@@ -31,7 +31,7 @@ void Quorbel::restart_Click() {
     tell(std::string(kNewGame));
 }
 
-void Quorbel::exitgame_Click() {
+void Quorbel::exitgame_Click() const {
     if (services.exitProgram) services.exitProgram();
 }
 

@@ -104,7 +104,7 @@ void MainWindow::addKeys() {
     for (const Category& category : kCategories) {
         const char letter = category.key;
         const QString key{QLatin1Char(letter)};
-        const QString name = QString::fromUtf8(category.name.data(), category.name.size());
+        const QString name = toQString(category.name);
         const auto same = std::find_if(keys_.begin() + static_cast<std::ptrdiff_t>(letters),
                                        keys_.end(), [&](const KeyRow& r) { return r.keys == key; });
         if (same != keys_.end()) {
@@ -130,13 +130,14 @@ void MainWindow::addKeys() {
     row(u"Tab, Shift+Tab"_s, u"Move between the controls you can use now"_s);
     // The arrows walk on while held, with any modifier and on the keypad too.
     row(u"Arrow keys"_s, u"Move over the dice and along the whole sheet"_s);
-    for (const auto& [key, arrow] : {std::pair{Qt::Key_Left, Arrow::Left},
-                                     {Qt::Key_Right, Arrow::Right},
-                                     {Qt::Key_Up, Arrow::Up},
-                                     {Qt::Key_Down, Arrow::Down}}) {
+    for (const auto& step : {std::pair{Qt::Key_Left, Arrow::Left},
+                             {Qt::Key_Right, Arrow::Right},
+                             {Qt::Key_Up, Arrow::Up},
+                             {Qt::Key_Down, Arrow::Down}}) {
         QList<QKeySequence> keys;
         for (int held = 0; held < 16; ++held)  // Shift, Ctrl, Alt and Meta, in any mix
-            keys << QKeyCombination(Qt::KeyboardModifiers(held << 25), key);
+            keys << QKeyCombination(Qt::KeyboardModifiers(held << 25), step.first);
+        const Arrow arrow = step.second;
         on(keys, [this, arrow] {
             moveFocus(arrowNeighbour(idOf(focusWidget()), arrow));
         })->setAutoRepeat(true);

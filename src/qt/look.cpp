@@ -7,8 +7,12 @@
 namespace quorbel::qt {
 
 QColor toQColor(Color color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
+    return {static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+            static_cast<int>((color >> 16) & 0xFF)};
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont toQFont(const Font& font) {
@@ -18,8 +22,7 @@ QFont toQFont(const Font& font) {
         qfont.setFamilies({QStringLiteral("Impact"), impactStandIn()});
     } else {
         // "Times New Roman" resolves to its metric twin, Liberation Serif.
-        qfont.setFamilies({QString::fromUtf8(font.family.data(), font.family.size()),
-                           QStringLiteral("Liberation Serif")});
+        qfont.setFamilies({toQString(font.family), QStringLiteral("Liberation Serif")});
     }
     qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));

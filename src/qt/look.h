@@ -12,6 +12,8 @@ namespace quorbel::qt {
 // 0x00BBGGRR to Qt's red, green, blue.
 QColor toQColor(Color color);
 
+QString toQString(std::string_view text);
+
 // Design points are meant at 96 dpi: Qt gets pixels, so a screen's own dpi
 // setting cannot make a caption outgrow its fixed label.
 QFont toQFont(const Font& font);

@@ -31,5 +31,5 @@ int main(int argc, char* argv[]) {
     quorbel::Quorbel game(random);
     quorbel::qt::MainWindow window(game);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

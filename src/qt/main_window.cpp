@@ -65,6 +65,29 @@ Services withDefaults(Services services, QWidget* window) {
     return services;
 }
 
+// Brings a widget from the record it shows (none at first) to this one, field by field.
+void present(QWidget* widget, const std::optional<Control>& shown, const Control& control) {
+    const auto changed = [&](auto field) { return !shown || (*shown).*field != control.*field; };
+    if (changed(&Control::geometry)) {
+        const Geometry& g = control.geometry;
+        widget->setGeometry(g.left, g.top, g.width, g.height);
+    }
+    if (changed(&Control::caption)) setCaption(widget, control.caption);
+    if (changed(&Control::font) && !control.font.family.empty())
+        widget->setFont(toQFont(control.font));
+    // Buttons keep the toolkit's text colours, so a disabled Roll looks disabled.
+    if (changed(&Control::foreColor) && control.kind != ControlKind::PushButton)
+        setColor(widget, QPalette::WindowText, control.foreColor);
+    if (changed(&Control::backColor) && control.backColor)
+        setColor(widget, QPalette::Window, *control.backColor);
+    // A row of the sheet stays enabled, so that the arrow keys reach it at any time; a
+    // category takes Tab, clicks and Space only while it can be claimed: open, in a turn.
+    auto* row = qobject_cast<SheetButton*>(widget);
+    if (row && row->category()) row->setClaimable(control.enabled && !isClosed(control));
+    if (changed(&Control::enabled) && !row) widget->setEnabled(control.enabled);
+    if (changed(&Control::visible)) widget->setVisible(control.visible);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Quorbel& game, Services services)
@@ -77,7 +100,7 @@ MainWindow::MainWindow(Quorbel& game, Services services)
     // (from Qt 6.8 on, setWindowTitle does): Qt's generic one would be kept instead of ours.
     installAccessibility();
     withoutMaximise(*this);
-    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), kWindowCaption.size()));
+    setWindowTitle(toQString(kWindowCaption));
     setFixedSize(kWindowWidth, kWindowHeight);
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, kWindowColor);
@@ -149,7 +172,10 @@ void MainWindow::mirror() {
         const auto found = bindings_.find(control.id);
         if (found == bindings_.end()) return;  // painted by its die
         Binding& binding = found->second;
-        if (binding.shown != control) present(binding, control);
+        if (binding.shown != control) {
+            present(binding.widget, binding.shown, control);
+            binding.shown = control;
+        }
         if (auto* die = qobject_cast<DieButton*>(binding.widget))
             die->paintFrom(game_.form, control.id.index);
         // Names are told from the whole game.
@@ -183,33 +209,6 @@ void MainWindow::mirror() {
     if (auto text = std::exchange(message_, std::nullopt)) services_.showMessage(*text);
 }
 
-void MainWindow::present(Binding& binding, const Control& control) {
-    QWidget* widget = binding.widget;
-    const bool fresh = !binding.shown;
-    const auto changed = [&](auto field) {
-        return fresh || (*binding.shown).*field != control.*field;
-    };
-    if (changed(&Control::geometry)) {
-        const Geometry& g = control.geometry;
-        widget->setGeometry(g.left, g.top, g.width, g.height);
-    }
-    if (changed(&Control::caption)) setCaption(widget, control.caption);
-    if (changed(&Control::font) && !control.font.family.empty())
-        widget->setFont(toQFont(control.font));
-    // Buttons keep the toolkit's text colours, so a disabled Roll looks disabled.
-    if (changed(&Control::foreColor) && control.kind != ControlKind::PushButton)
-        setColor(widget, QPalette::WindowText, control.foreColor);
-    if (changed(&Control::backColor) && control.backColor)
-        setColor(widget, QPalette::Window, *control.backColor);
-    // A row of the sheet stays enabled, so that the arrow keys reach it at any time; a
-    // category takes Tab, clicks and Space only while it can be claimed: open, in a turn.
-    auto* row = qobject_cast<SheetButton*>(widget);
-    if (row && row->category()) row->setClaimable(control.enabled && !isClosed(control));
-    if (changed(&Control::enabled) && !row) widget->setEnabled(control.enabled);
-    if (changed(&Control::visible)) widget->setVisible(control.visible);
-    binding.shown = control;
-}
-
 QWidget* MainWindow::widgetFor(ControlId id) const {
     const auto found = bindings_.find(id);
     return found == bindings_.end() ? nullptr : found->second.widget;
@@ -229,7 +228,7 @@ bool MainWindow::takesFocus(ControlId id) const {
 
 // Focus goes where an arrow or a letter points: any row of the sheet, or a control that
 // takes focus. Nothing moves where nothing is.
-void MainWindow::moveFocus(ControlId to) {
+void MainWindow::moveFocus(ControlId to) const {
     QWidget* widget = widgetFor(to);
     if (widget && widget->isVisible() &&
         (widget->focusPolicy() != Qt::NoFocus || qobject_cast<SheetButton*>(widget)))

@@ -55,10 +55,9 @@ class MainWindow : public QWidget {
 
     void addKeys();
     void build();
-    void moveFocus(ControlId to);
+    void moveFocus(ControlId to) const;
     bool takesFocus(ControlId id) const;
     ControlId idOf(const QWidget* widget) const;
-    void present(Binding& binding, const Control& control);
 
     Services services_;
     std::optional<std::string> message_;  // left by the game, shown once the window is in step

@@ -106,12 +106,13 @@ bool SheetButton::event(QEvent* event) {
 
 // Drawn as a plain label draws its text. While marked, the caption moves clear of the
 // frame; it still fits the widest label.
-void SheetButton::paintEvent(QPaintEvent*) {
+void SheetButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const bool mark = marked(this);
     const int inset = mark ? kMarkWidth + 1 : 0;
-    const int flags = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter) |
-                      Qt::TextHideMnemonic;
+    const auto flags = static_cast<int>(
+        QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter) |
+        Qt::TextHideMnemonic);
     style()->drawItemText(&painter, rect().adjusted(inset, 0, -inset, 0), flags, palette(),
                           isEnabled(), caption_, foregroundRole());
     if (mark) drawMark(painter, rect());
@@ -169,7 +170,7 @@ void DieButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // A held die between turns shows the same black HOLD as during a turn, never a faded one.
-void DieButton::paintEvent(QPaintEvent*) {
+void DieButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));

@@ -40,6 +40,12 @@ Control button(ControlName name, std::string caption, Geometry at, bool visible)
     return c;
 }
 
+// A control that is not in an array has only index 0.
+Control& single(Control& control, int index) {
+    if (index != 0) throw std::out_of_range("no such control");
+    return control;
+}
+
 }  // namespace
 
 Form Form::design() {
@@ -75,16 +81,17 @@ Form Form::design() {
 
 Control& Form::find(ControlId id) {
     switch (id.name) {
-#define QUORBEL_ONE(name)               \
-    case ControlName::name:             \
-        if (id.index == 0) return name; \
-        break;
+        // NOLINTBEGIN(bugprone-macro-parentheses): a control's name, not an expression
+#define QUORBEL_ONE(name)   \
+    case ControlName::name: \
+        return single(name, id.index);
 #define QUORBEL_MANY(name)  \
     case ControlName::name: \
         return name(id.index);
         QUORBEL_CONTROLS(QUORBEL_ONE, QUORBEL_MANY)
 #undef QUORBEL_ONE
 #undef QUORBEL_MANY
+        // NOLINTEND(bugprone-macro-parentheses)
     }
     throw std::out_of_range("no such control");
 }

@@ -13,6 +13,7 @@ inline constexpr std::string_view kWindowCaption = "Quorbel!";
 // Each die has seven pip places; pip k (1..42) is place (k - 1) % 7 + 1 of die (k - 1) / 7 + 1.
 inline constexpr int kPipsPerDie = 7;
 
+// NOLINTBEGIN(bugprone-macro-parentheses): each macro's argument is a control's name
 struct Form {
 #define QUORBEL_ONE(name) Control name;
 #define QUORBEL_MANY(name) ControlArray name;
@@ -40,6 +41,8 @@ struct Form {
 #undef QUORBEL_MANY
     }
 };
+
+// NOLINTEND(bugprone-macro-parentheses)
 
 // Creates the upper score labels Twos..Sixes as copies of Aces, one row apart.
 void loadlabels(Form& form);
