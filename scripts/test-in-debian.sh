@@ -126,11 +126,16 @@ mkdir -p "$root/root/quorbel"
 tar -xJf "$work/tree.tar.xz" --strip-components=1 -C "$root/root/quorbel"
 
 if [ "$mode" = play ]; then
-    # A packager's build: nothing but what the game itself needs, and no tests.
-    echo "Building the game alone in Debian $release ($suite), as a packager would"
-    command='cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF &&
-        cmake --build build && DESTDIR=$PWD/staged cmake --install build --prefix /usr >/dev/null &&
-        { QT_QPA_PLATFORM=offscreen timeout 3 staged/usr/bin/quorbel; [ $? -eq 124 ]; } &&
+    # A packager's build: nothing but what the game itself needs, and no tests. The lines are
+    # the README's own, as they stand, so that they cannot drift from what builds.
+    lines=$(awk '/^### For packagers/ { on = 1 } on && /^    / { print substr($0, 5); seen = 1; next }
+        seen { exit }' README.md)
+    [ -n "$lines" ] || { echo "$0: the README has no packager lines" >&2; exit 1; }
+    echo "Building the game alone in Debian $release ($suite) with the README's packager lines:"
+    printf '%s\n' "$lines" >"$root/root/packager.sh"
+    sed 's/^/    /' "$root/root/packager.sh"
+    command='set -e; pkgdir=$PWD/staged; source /root/packager.sh
+        QT_QPA_PLATFORM=offscreen timeout 3 staged/usr/bin/quorbel || [ $? -eq 124 ]
         echo "the game started from bin/ and ran until stopped"'
 else
     echo "Running bash scripts/test.sh in Debian $release ($suite), from the tarball"

@@ -1,7 +1,7 @@
-// Every key of the game in one table: what the key list says of it, and the action that
-// does it. The keys are plain keys of the main block, so that the desktop's (with Ctrl, Alt
-// or the logo key) and the screen reader's (with Insert or Caps Lock, and the keypad) stay
-// theirs; each acts once a press, except the arrows, which walk on while held.
+// Every key of the game in one table: each row of the key list, next to the actions that do
+// what it says. Besides Ctrl+R and Ctrl+Q the keys are plain keys of the main block, so
+// that the desktop's (with Ctrl, Alt or the logo key) and the screen reader's (with Insert
+// or Caps Lock, and the keypad) stay theirs; each acts once a press.
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
