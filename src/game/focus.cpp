@@ -19,6 +19,10 @@ const std::vector<ControlId>& focusChain() {
     return chain;
 }
 
+namespace {
+
+// The score sheet as the arrow keys walk it: Aces..Sixes, the upper total, the lower
+// categories, the lower total and the grand total.
 const std::vector<ControlId>& sheetOrder() {
     static const std::vector<ControlId> sheet = [] {
         std::vector<ControlId> ids;
@@ -32,6 +36,8 @@ const std::vector<ControlId>& sheetOrder() {
     }();
     return sheet;
 }
+
+}  // namespace
 
 ControlId arrowNeighbour(ControlId from, Arrow arrow) {
     // The sheet lies left of the buttons and of the dice' left column: the arrows reach it

@@ -12,10 +12,6 @@ enum class Arrow { Left, Right, Up, Down };
 // Roll, dice 1 to 6 row by row, the sixteen categories in sheet order, Restart, Exit.
 const std::vector<ControlId>& focusChain();
 
-// The score sheet as the arrow keys walk it: Aces..Sixes, the upper total, the lower
-// categories, the lower total and the grand total.
-const std::vector<ControlId>& sheetOrder();
-
 // Where an arrow key moves from a die (in the 2 x 3 grid) or a row of the sheet (along it);
 // Left from Roll, Restart, Exit or the dice' left column goes to the sheet's first row. The
 // control itself at an edge, and for every other control.

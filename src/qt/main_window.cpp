@@ -178,21 +178,12 @@ void MainWindow::mirror() {
         }
         if (auto* die = qobject_cast<DieButton*>(binding.widget))
             die->paintFrom(game_.form, control.id.index);
-        // Names are told from the whole game.
-        auto name = quorbel::accessibleName(game_, control.id);
-        auto words = quorbel::accessibleDescription(game_, control.id);
-        auto* spoken = dynamic_cast<Spoken*>(binding.widget);
-        if (name != binding.name) {
-            // A control that takes focus is read afresh; a change told to a reader is not.
-            if (spoken)
-                spoken->name = QString::fromStdString(name);
-            else
-                binding.widget->setAccessibleName(QString::fromStdString(name));
-            binding.name = std::move(name);
-        }
-        if (spoken && words != binding.description) {
-            spoken->description = QString::fromStdString(words);
-            binding.description = std::move(words);
+        // What a reader hears is told from the whole game, and kept where the control's
+        // accessible interface reads it afresh; a heading reads its caption.
+        if (auto* spoken = dynamic_cast<Spoken*>(binding.widget)) {
+            spoken->name = QString::fromStdString(quorbel::accessibleName(game_, control.id));
+            spoken->description =
+                QString::fromStdString(quorbel::accessibleDescription(game_, control.id));
         }
     });
     // After the game's end the blank dice leave the Tab chain.

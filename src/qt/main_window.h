@@ -49,8 +49,7 @@ class MainWindow : public QWidget {
   private:
     struct Binding {
         QWidget* widget = nullptr;
-        std::optional<Control> shown;   // what the widget shows now; none before the first mirror
-        std::string name, description;  // what a reader hears for it now
+        std::optional<Control> shown;  // what the widget shows now; none before the first mirror
     };
 
     void addKeys();

@@ -56,7 +56,8 @@ const Case kCases[] = {
       {{press}, "Roll, 1 of 5 rolls used"}},
      "Rolled 1, 2, 3, 4, 5, 6; 1 of 5 rolls used",
      {{{chance}, "Would score 21"}, {{thpair}, "Would close with 0"}, {{gstr}, "Would score 50"},
-      {{numbers, 4}, "Would score 4"}, {{sxkind}, "Would close with 0"}}},
+      {{numbers, 4}, "Would score 4"}, {{sxkind}, "Would close with 0"},
+      {{press}, "Dice: 1, 2, 3, 4, 5, 6"}}},
     {"held dice keep their faces; the news says which are held",
      [](Harness& h) {
          h.rollTo({6, 2, 3, 6, 5, 1});
@@ -66,7 +67,8 @@ const Case kCases[] = {
      },
      {{{Rect, 1}, "Die 1 shows 6"}, {{Rect, 2}, "Die 2 shows 4"}, {{Rect, 4}, "Die 4 shows 6"},
       {{press}, "Roll, 2 of 5 rolls used"}},
-     "Rolled 6 held, 4, 4, 6 held, 2, 2; 2 of 5 rolls used"},
+     "Rolled 6 held, 4, 4, 6 held, 2, 2; 2 of 5 rolls used",
+     {{{press}, "Dice: 6 held, 4, 4, 6 held, 2, 2"}}},
     {"a die held before any roll", [](Harness& h) { h.press(2); },
      {{{Rect, 2}, "Die 2, blank"}, {{Rect, 1}, "Die 1, blank"}}, ""},
     {"all five rolls used",
@@ -82,7 +84,7 @@ const Case kCases[] = {
      {{{chance}, "Chance: 21, closed"}, {{totl}, "Lower total: 21"},
       {{tott}, "Grand total: 21"}, {{Rect, 3}, "Die 3, blank"},
       {{press}, "Roll, 0 of 5 rolls used"}},
-     "Chance: 21. Upper total 0, lower total 21, total 21"},
+     "Chance: 21. Upper total 0, lower total 21, total 21", {{{press}, ""}}},
     {"a row that the dice do not fit closes with no points",
      [](Harness& h) { h.rollTo({1, 2, 3, 4, 5, 6}); h.game.thpair_Click(); },
      {{{thpair}, "3 Pairs: 0, closed"}, {{tott}, "Grand total: 0"}},

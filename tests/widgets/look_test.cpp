@@ -68,10 +68,19 @@ class LookTest : public WindowTest {
     }
 };
 
+// Through a turn and into the next. A die paints its square, then its HOLD picture, then its
+// pips: the centre pip of a held 5 lies over the picture's letters.
 TEST_F(LookTest, WidgetsFollowTheRecordsThroughATurn) {
     const auto expectAll = [&](const char* when) {
         SCOPED_TRACE(when);
         expectWidgetsMatchRecords();
+    };
+    const auto ink = [&](int die) {  // black pixels where the HOLD picture stands
+        const QImage shot = widget(id(Rect, die))->grab().toImage();
+        int black = 0;
+        for (int x = 3; x < 57; ++x)
+            for (int y = 25; y < 37; ++y) black += shot.pixelColor(x, y) == QColor(Qt::black);
+        return black;
     };
     expectAll("at start-up");
     roll({1, 2, 3, 4, 5, 6});
@@ -83,6 +92,12 @@ TEST_F(LookTest, WidgetsFollowTheRecordsThroughATurn) {
     expectAll("after the fifth roll");
     click(id(numbers, 6));
     expectAll("after claiming Sixes");
+    pressAt(*window, centreOf(5));
+    EXPECT_GT(ink(5), 30) << "a held die between turns shows HOLD unfaded";
+    EXPECT_EQ(ink(3), 0);
+    roll({1, 1, 1, 1, 1});
+    EXPECT_EQ(paintedPips(5), pipsOfFace(5)) << "the centre pip over the picture";
+    EXPECT_GT(ink(5), 30);
 }
 
 TEST_F(LookTest, WindowIsFixedYellowAndCaptioned) {
@@ -152,27 +167,6 @@ TEST_F(LookTest, EveryCaptionFitsItsLabel) {
         EXPECT_EQ(inked, 0) << nameOf(c.label) << " \"" << c.caption.toStdString()
                             << "\" reaches the label's edge";
     }
-}
-
-// A die paints its square, then its HOLD picture, then its pips: the centre pip of a held 1
-// lies over the picture's letters, which lie over the square.
-TEST_F(LookTest, AHeldDieShowsItsPipsOverItsHoldPicture) {
-    roll({1, 1, 1, 1, 1, 1});
-    pressAt(*window, centreOf(1));
-    click(id(chance));  // between turns the dice are blank and the HOLD picture disabled
-    pressAt(*window, centreOf(2));
-    const auto ink = [&](int die) {
-        const QImage shot = widget(id(Rect, die))->grab().toImage();
-        int black = 0;
-        for (int x = 3; x < 57; ++x)
-            for (int y = 25; y < 37; ++y) black += shot.pixelColor(x, y) == QColor(Qt::black);
-        return black;
-    };
-    EXPECT_GT(ink(2), 30) << "a held die between turns shows HOLD unfaded";
-    EXPECT_EQ(ink(3), 0);
-    roll({1, 1, 1, 1, 1});
-    EXPECT_EQ(paintedPips(2), std::vector<int>{4}) << "the centre pip over the picture";
-    EXPECT_GT(ink(2), 30);
 }
 
 }  // namespace
