@@ -228,9 +228,10 @@ void MainWindow::moveFocus(ControlId to) const {
 
 // The keypad is left to the screen reader, but for its arrows: no game key acts there.
 bool MainWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return QWidget::event(event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::ShortcutOverride && (key->modifiers() & Qt::KeypadModifier) &&
-        (key->key() < Qt::Key_Left || key->key() > Qt::Key_Down)) {
+    const bool arrow = key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down;
+    if ((key->modifiers() & Qt::KeypadModifier) && !arrow) {
         event->accept();
         return true;
     }
