@@ -86,7 +86,6 @@ TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
     const auto none = Qt::KeyboardModifiers{};
     // clang-format off
     const Row rows[] = {
-        {id(press), Qt::Key_3, none, id(press), {3}, 1, 0},
         {id(Rect, 5), Qt::Key_3, none, id(Rect, 5), {3}, 1, 0},
         {id(chance), Qt::Key_6, none, id(chance), {6}, 1, 0},
         {id(press), Qt::Key_3, Qt::KeypadModifier, id(press), {}, 1, 0},
@@ -94,11 +93,8 @@ TEST_F(KeyboardTest, KeysActOnceAPressWhereverTheFocusIs) {
         {id(Rect, 2), Qt::Key_R, none, id(Rect, 2), {}, 2, 0},
         {id(Rect, 2), Qt::Key_R, Qt::AltModifier, id(Rect, 2), {}, 1, 0},
         {id(chance), Qt::Key_R, Qt::ControlModifier, id(chance), {}, 2, 0},
-        {id(press), Qt::Key_Space, none, id(press), {}, 2, 0},
-        {id(press), Qt::Key_Return, none, id(press), {}, 2, 0},
         {id(Rect, 1), Qt::Key_Enter, none, id(Rect, 1), {1}, 1, 0},
         {id(Rect, 1), Qt::Key_Space, none, id(Rect, 1), {1}, 1, 0},
-        {id(press), Qt::Key_K, none, id(thrkind), {}, 1, 0},
         {id(press), Qt::Key_K, Qt::ShiftModifier, id(fvkind), {}, 1, 0},
         {id(press), Qt::Key_K, Qt::ControlModifier, id(press), {}, 1, 0},
         {id(Rect, 4), Qt::Key_Q, none, id(sxkind), {}, 1, 0},
@@ -135,7 +131,8 @@ void listen(QAccessibleEvent* event) {
 }
 
 // The list that F1 shows, row by row: each key on it pressed, from a new game, and what it
-// did checked, so that the list and the keys cannot drift apart.
+// did checked, so that the list and the keys cannot drift apart. A game's key is held down
+// till it repeats, and acts once.
 TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     tabTo(id(Rect, 2));
     key(Qt::Key_F1);
@@ -163,21 +160,22 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
     const auto letter = [&](Qt::Key k, Qt::KeyboardModifiers m, ControlId to) {
         return [=, this] {
             roll({1, 2, 3, 4, 5, 6});
-            goesTo(k, m, to);
+            holdDown(k, m);
+            EXPECT_TRUE(focused(to)) << nameOf(to);
         };
     };
     const std::vector<std::pair<QString, std::function<void()>>> checks = {
         {"1 to 6",
          [&] {
-             for (int die = 1; die <= 6; ++die) key(Qt::Key(Qt::Key_0 + die));
+             for (int die = 1; die <= 6; ++die) holdDown(Qt::Key(Qt::Key_0 + die));
              EXPECT_EQ(heldDice(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
          }},
         {"R or Ctrl+R",
          [&] {
              rollByKey({1, 2, 3, 4, 5, 6});
              h->random.queueFaces({1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6});
-             key(Qt::Key_R);
-             key(Qt::Key_R, Qt::ControlModifier);
+             holdDown(Qt::Key_R);
+             holdDown(Qt::Key_R, Qt::ControlModifier);
              EXPECT_EQ(game().state.rolls, 3);
          }},
         {"A", letter(Qt::Key_A, none, id(numbers, 1))},
@@ -197,7 +195,7 @@ TEST_F(KeyboardTest, EveryKeyOnTheListDoesWhatItSays) {
          [&] {
              for (Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
                  h->random.queueFaces({1, 2, 3, 4, 5, 6});
-                 key(k);
+                 holdDown(k);
              }
              EXPECT_EQ(game().state.rolls, 3);
              EXPECT_EQ(h->random.left(), 0u);

@@ -173,18 +173,6 @@ TEST_F(PlayTest, ClickOnACategoryClaimsIt) {
     }
 }
 
-TEST_F(PlayTest, CategoriesTakeNoClickBeforeTheFirstRoll) {
-    for (ControlId c : categoryLabels()) {
-        const std::string before = caption(c);
-        click(c);
-        EXPECT_EQ(caption(c), before);
-        EXPECT_FALSE(blue(c));
-    }
-    expectTotals(0, 0, 0);
-    EXPECT_TRUE(heldDice().empty());
-    EXPECT_EQ(game().state.claimed, 0);
-}
-
 // Every child widget as one line of text, in creation order.
 std::vector<std::string> widgetLines(QWidget* root) {
     std::vector<std::string> lines;
