@@ -140,7 +140,7 @@ DieButton::DieButton(QWidget* parent, QPixmap holdPicture)
 void DieButton::paintFrom(const Form& form, int die) {
     Records now{form.hold(die), {}};
     for (int place = 1; place <= kPipsPerDie; ++place)
-        now.pips[static_cast<std::size_t>(place - 1)] = form.pip(kPipsPerDie * (die - 1) + place);
+        now.pips[static_cast<std::size_t>(place - 1)] = form.pip(pipOf(die, place));
     const QSignalBlocker quiet(this);  // the records say it is held; no one pressed it
     setChecked(now.hold.visible);
     if (now == records_) return;

@@ -12,6 +12,9 @@ inline constexpr std::string_view kWindowCaption = "Quorbel!";
 
 // Each die has seven pip places; pip k (1..42) is place (k - 1) % 7 + 1 of die (k - 1) / 7 + 1.
 inline constexpr int kPipsPerDie = 7;
+constexpr int pipOf(int die, int place) {
+    return kPipsPerDie * (die - 1) + place;
+}
 
 // NOLINTBEGIN(bugprone-macro-parentheses): each macro's argument is a control's name
 struct Form {

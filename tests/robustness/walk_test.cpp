@@ -107,8 +107,8 @@ struct MidGame {
 
 void redraw(Quorbel& game, int die, int value) {
     game.state.dice[die] = value;
-    for (int p = 1; p <= 7; ++p) game.form.pip(test::pipOf(die, p)).visible = false;
-    for (int p : test::pipsOfFace(value)) game.form.pip(test::pipOf(die, p)).visible = true;
+    for (int p = 1; p <= 7; ++p) game.form.pip(pipOf(die, p)).visible = false;
+    for (int p : test::pipsOfFace(value)) game.form.pip(pipOf(die, p)).visible = true;
 }
 
 // Closes upper categories with scores (face, score), as claims would, but without ending

@@ -117,11 +117,6 @@ inline const std::vector<int>& pipsOfFace(int face) {
     return kPips[face];
 }
 
-// Pip place 1..7 of die 1..6: pip 7 * (die - 1) + place.
-constexpr int pipOf(int die, int place) {
-    return kPipsPerDie * (die - 1) + place;
-}
-
 // Where pip place 1..7 sits in its die's square: the offsets of the pip's corner.
 inline constexpr std::array<int, 7> kPipLeft = {8, 40, 8, 24, 40, 8, 40};
 inline constexpr std::array<int, 7> kPipTop = {8, 8, 24, 24, 24, 40, 40};

@@ -208,7 +208,7 @@ std::string firstViolation(const GameState& s, const Form& form) {
             return "dice: die " + std::to_string(die) + " holds " + std::to_string(value);
         unsigned shown = 0;
         for (int position = 1; position <= 7; ++position)
-            if (form.pip(test::pipOf(die, position)).visible) shown |= 1u << (position - 1);
+            if (form.pip(pipOf(die, position)).visible) shown |= 1u << (position - 1);
         unsigned expected = 0;  // pip positions 1..7 as bits 0..6; none before the first roll
         if (s.rolls > 0)
             for (int position : test::pipsOfFace(value)) expected |= 1u << (position - 1);
